@@ -1,0 +1,33 @@
+#pragma once
+#include <string>
+
+#include "DateTime.h"
+#include "DayRecord.h"
+
+namespace kelra {
+
+// The day table as comma-separated text, "\r\n" line ends on every platform.
+std::string FormatDataFile(const DayRecordArray& days);
+std::string FormatDataLine(const DayRecord& day);
+
+// "%02d_%02d_%04d_%s.txt" from now's month, day and year and the lower-cased
+// name; path separators and control characters of the name become "_" so the
+// file always stays in its folder.
+std::string DataFileName(const std::string& name, const DateTime& now);
+
+struct ExportResult {
+    enum Outcome { written, openFailed, writeFailed };
+    Outcome outcome = written;
+    std::string fileName;  // name only, no folder
+    std::string path;      // where it was (or would have been) written
+    int error = 0;         // errno of the failure
+    bool ok() const { return outcome == written; }
+};
+
+// Writes the day table for the person into "Biorythms" below workDir (made
+// when missing; workDir itself when the folder can neither be used nor made).
+// Never changes the process's working directory.
+ExportResult WriteDataFile(const std::string& name, const DayRecordArray& days, const DateTime& now,
+                           const std::string& workDir);
+
+}  // namespace kelra
