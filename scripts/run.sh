@@ -3,7 +3,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$root/scripts/deps.sh"
-bash "$root/scripts/build.sh" "$root/build"
+BUILD_TYPE=Release bash "$root/scripts/build.sh" "$root/build"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
   echo "No display found: run Kelra under a display, for example: xvfb-run -a $root/build/app/kelra" >&2
   exit 1
