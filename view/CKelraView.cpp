@@ -1,0 +1,273 @@
+#include "CKelraView.h"
+
+#include <algorithm>
+
+#include <QColor>
+#include <QEvent>
+#include <QImage>
+#include <QPainter>
+#include <QPen>
+#include <QScrollBar>
+
+#include "Clock.h"
+#include "CommentTexts.h"
+#include "InvalidArgument.h"
+#include "QtSurface.h"
+#include "Text.h"
+#include "UiHelpers.h"
+
+namespace kelra {
+namespace {
+
+struct SeriesDef {
+    bool PersonProfile::*on;
+    const char* caption;
+    Pen pen;
+    double DayRecord::*value;
+    const char* legend;  // today's caption, the value follows
+};
+
+// Table order is series order, row cell order and legend order.
+const SeriesDef kSeries[] = {
+    {&PersonProfile::showPhysical, "Physical", {1, {255, 0, 0}}, &DayRecord::physical, "Physical    "},
+    {&PersonProfile::showEmotional, "Emotional", {1, {0, 200, 0}}, &DayRecord::emotional, "Emotional    "},
+    {&PersonProfile::showIntellectual, "Intellectual", {1, {0, 0, 255}}, &DayRecord::intellectual,
+     "Intellectual    "},
+    {&PersonProfile::showIntuitional, "Intuitional", {1, {255, 200, 0}}, &DayRecord::intuitional,
+     "Intuitional    "},
+    {&PersonProfile::showAesthetic, "Aesthetic", {1, {0, 200, 255}}, &DayRecord::aesthetic, "Aesthetic    "},
+    {&PersonProfile::showSpiritual, "Spiritual", {1, {200, 0, 200}}, &DayRecord::spiritual, "Spiritual    "},
+    {&PersonProfile::showSumClassical, "Sum Classical", {3, {200, 150, 150}}, &DayRecord::sumClassical,
+     "SUM Classical    "},
+    {&PersonProfile::showSumTotal, "Sum Total", {3, {0, 0, 0}}, &DayRecord::sumTotal, "SUM Total    "},
+};
+
+const Font kHeadingFont{"", 22};
+const Font kTextFont{"", 16};
+const Rgb kParagraphColour{0, 0, 0};
+
+bool SameCalendarDay(const DateTime& a, const DateTime& b) {
+    // Invalid dates report -1 for every field; two of them are no match.
+    return a.IsValid() && b.IsValid() && a.Day() == b.Day() && a.Month() == b.Month() && a.Year() == b.Year();
+}
+
+}  // namespace
+
+CKelraView::CKelraView(int viewMode, QWidget* parent) : QAbstractScrollArea(parent), mode(viewMode) {
+    // The chart fits the frame's client area, so the view has no border of its own.
+    setFrameShape(QFrame::NoFrame);
+    // A chart window never scrolls; the comments page sets its own sizes.
+    SetScrollSizes(0, 0, QSize(0, 0), QSize(0, 0));
+}
+
+CKelraView::~CKelraView() = default;
+
+void CKelraView::Create(const PersonProfile& source) {
+    calc.ResetProfile(profile);
+    if (mode == 0) chart = std::make_unique<CycleChart>(this);
+    calc.CopyProfile(profile, source);
+    calc.Compute(days, profile);
+    if (mode == 0) {
+        BindChart();
+        FillChartRows();
+        viewport()->repaint();
+    }
+}
+
+void CKelraView::BindChart() {
+    if (!chart) chart = std::make_unique<CycleChart>(this);
+    chart->ClearSeries();
+    chart->ClearRows();
+    profile.name = ToUpper(profile.name);
+    chart->SetTitle(profile.name);
+    chart->AddSeries(0, "Days", std::nullopt, std::nullopt);
+    shown_.clear();
+    for (int i = 0; i < static_cast<int>(std::size(kSeries)); ++i) {
+        const SeriesDef& def = kSeries[i];
+        if (!(profile.*def.on)) continue;
+        chart->AddSeries(3, def.caption, def.pen, std::nullopt);
+        shown_.push_back(i);
+    }
+    chart->SetColumnCount(chart->SeriesCount());
+}
+
+void CKelraView::FillChartRows() {
+    if (!chart) BindChart();
+    WaitCursor wait;
+    const DateTime now = Now();
+
+    for (const DayRecord& day : days) {
+        std::vector<std::string> cells;
+        cells.reserve(shown_.size() + 1);
+        cells.push_back(day.date.Format("%x"));
+        for (int i : shown_) cells.push_back(FormatFixed(day.*kSeries[i].value, 2));
+        chart->AddRow(std::move(cells));
+
+        if (!SameCalendarDay(day.date, now)) continue;
+        std::vector<std::string> notes{
+            "Today = " + now.Format("%d %b %Y"),
+            "Day of life = " + std::to_string(profile.dayOfLife),
+            " ",
+            "Physical = " + day.physicalState.str(),
+            "Emotional = " + day.emotionalState.str(),
+            "Intellectual = " + day.intellectualState.str(),
+            "Sum Classical = " + day.sumClassicalState.str(),
+            "Sum Total = " + day.sumTotalState.str(),
+        };
+        chart->SetSeriesNotes(chart->SeriesCount() - 1, std::move(notes));
+        int k = 1;
+        for (int i : shown_) {
+            workText = kSeries[i].legend + FormatFixed(day.*kSeries[i].value, 0);
+            chart->SetSeriesCaption(k++, workText);
+        }
+    }
+
+    // Qt paints widgets only inside paint events, so this drawing goes to an
+    // image of the window's size; it runs the autoscale at once, so the
+    // options hold the computed range right after the fill.
+    {
+        QImage image(viewport()->size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        QtSurface surface(painter);
+        chart->Draw(surface);
+    }
+    viewport()->update();
+}
+
+void CKelraView::DrawTodayIndicator(QPainter& windowPainter) {
+    const std::string_view state = profile.todayRecord.sumClassicalState.view();
+    QColor colour;
+    if (state == "High" || state == "Pick") colour = QColor(0, 255, 0);
+    else if (state == "Critical") colour = QColor(255, 255, 0);
+    else if (state == "Low" || state == "Bottom") colour = QColor(255, 0, 0);
+    else return;
+
+    const QRect client = viewport()->rect();
+    windowPainter.save();
+    windowPainter.setRenderHint(QPainter::Antialiasing, false);
+    windowPainter.setPen(QPen(colour, 1, Qt::SolidLine));
+    windowPainter.setBrush(colour);
+    // Bounded by (20, 20) and (60, 60), right and bottom edges excluded.
+    windowPainter.drawEllipse(QRect(client.left() + 20, client.top() + 20, 39, 39));
+    windowPainter.restore();
+}
+
+int CKelraView::CommentsMaxChars(int clientWidth) {
+    return static_cast<int>(clientWidth * 2.6 / 16.0);
+}
+
+void CKelraView::DrawCommentsPage(QPainter& windowPainter) {
+    QtSurface surface(windowPainter);
+    const QRect r = viewport()->rect();
+    DrawCommentsPageOn(surface, Rect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()},
+                       verticalScrollBar()->value());
+}
+
+void CKelraView::DrawCommentsPageOn(Surface& s, const Rect& client, int scrollY) {
+    const int x = client.left + 10;
+    const int top = client.top + 10 - scrollY;
+    int y = top;
+    // A window narrower than 7 pixels would give 0, with which no line can be cut.
+    const int maxChars = std::max(1, CommentsMaxChars(client.Width()));
+
+    const StateText states[3] = {profile.todayRecord.physicalState, profile.todayRecord.emotionalState,
+                                 profile.todayRecord.intellectualState};
+    for (int c = 0; c < 3; ++c) {
+        const CommentCycle cycle = static_cast<CommentCycle>(c);
+        const CommentSection section = SectionOf(states[c].view());
+        if (section == CommentSection::none) continue;
+        DrawTextBlock(s, x, y, CommentHeading(cycle, section), kHeadingFont, HeadingColour(section), maxChars);
+        DrawTextBlock(s, x, y, CommentParagraph(cycle, section), kTextFont, kParagraphColour, maxChars);
+    }
+
+    if (scrollDirty) {
+        // 10 above the text, 20 below it, whatever the scroll position.
+        const int totalWidth = client.Width() - 20;
+        const int totalHeight = 10 + (y - top) + 20;
+        const QSize page(totalWidth / 10, totalHeight / 10);
+        SetScrollSizes(totalWidth, totalHeight, page, QSize(page.width() / 10, page.height() / 10));
+        scrollDirty = false;
+    }
+}
+
+void CKelraView::DrawTextBlock(Surface& s, int x, int& y, std::string text, const Font& font, Rgb colour,
+                               int maxChars) {
+    s.SetTextColor(colour);
+    const Font previous = s.SelectFont(font);
+    std::erase(text, '\t');
+    const int lines = CycleChart::WrapText(s, x, y, std::move(text), maxChars, font.height);
+    y += (lines + 1) * font.height;
+    s.SelectFont(previous);
+}
+
+void CKelraView::OnDraw(QPainter& windowPainter) {
+    if (mode != 0) {
+        DrawCommentsPage(windowPainter);
+        return;
+    }
+    // Without a hook the view has no document to title yet; keep it pending.
+    if (titlePending && titleHook) {
+        titleHook(QString::fromStdString(profile.name));
+        titlePending = false;
+    }
+    if (chart) {
+        QtSurface surface(windowPainter);
+        chart->Draw(surface);
+    }
+    DrawTodayIndicator(windowPainter);
+}
+
+void CKelraView::DrawChartOn(Surface& s) {
+    if (chart) chart->Draw(s);
+}
+
+Rect CKelraView::FrameClientRect() const {
+    const QSize size = parentWidget() ? parentWidget()->contentsRect().size() : viewport()->rect().size();
+    return Rect{0, 0, size.width(), size.height()};
+}
+
+void CKelraView::SetScrollSizes(int totalWidth, int totalHeight, QSize page, QSize line) {
+    scrollTotal_ = QSize(std::max(0, totalWidth), std::max(0, totalHeight));
+    scrollPage_ = page;
+    scrollLine_ = line;
+    UpdateBars();
+}
+
+void CKelraView::UpdateBars() {
+    const QSize client = viewport()->size();
+    QScrollBar* h = horizontalScrollBar();
+    QScrollBar* v = verticalScrollBar();
+    h->setRange(0, std::max(0, scrollTotal_.width() - client.width()));
+    v->setRange(0, std::max(0, scrollTotal_.height() - client.height()));
+    h->setPageStep(std::max(1, scrollPage_.width()));
+    v->setPageStep(std::max(1, scrollPage_.height()));
+    h->setSingleStep(std::max(1, scrollLine_.width()));
+    v->setSingleStep(std::max(1, scrollLine_.height()));
+}
+
+void CKelraView::paintEvent(QPaintEvent*) {
+    QPainter painter(viewport());
+    try {
+        OnDraw(painter);
+    } catch (const InvalidArgumentError& e) {
+        // A paint must survive a broken table; the application shows the message.
+        if (errorHook) errorHook(e.what());
+    }
+}
+
+void CKelraView::resizeEvent(QResizeEvent* event) {
+    scrollDirty = true;
+    QAbstractScrollArea::resizeEvent(event);
+}
+
+bool CKelraView::viewportEvent(QEvent* event) {
+    // The client area also changes when a scroll bar comes or goes.
+    if (event->type() == QEvent::Resize) {
+        scrollDirty = true;
+        UpdateBars();
+    }
+    return QAbstractScrollArea::viewportEvent(event);
+}
+
+}  // namespace kelra

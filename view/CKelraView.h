@@ -1,0 +1,96 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QAbstractScrollArea>
+#include <QSize>
+#include <QString>
+
+#include "BiorhythmCalc.h"
+#include "CycleChart.h"
+#include "DayRecord.h"
+#include "PersonProfile.h"
+#include "Surface.h"
+
+class QPainter;
+
+namespace kelra {
+
+// The content of a person window: the person's chart with the today
+// indicator (mode 0) or the comments page for the current day (mode 1).
+class CKelraView : public QAbstractScrollArea, public ChartHost {
+public:
+    explicit CKelraView(int mode, QWidget* parent = nullptr);
+    ~CKelraView() override;
+    CKelraView(const CKelraView&) = delete;
+    CKelraView& operator=(const CKelraView&) = delete;
+
+    // Takes the person from source (the last entered person, or the chart
+    // view whose Comments command opens this one) and computes the days; a
+    // chart view also fills its chart and repaints.
+    void Create(const PersonProfile& source);
+
+    // Series table and title from the profile; makes the chart when missing.
+    void BindChart();
+    // Rows, today's captions and notes, then one drawing of the chart.
+    void FillChartRows();
+    // The circle for today's Sum Classical state; window only, never printed.
+    void DrawTodayIndicator(QPainter& windowPainter);
+
+    // The whole comments page on the window, at the current scroll position.
+    void DrawCommentsPage(QPainter& windowPainter);
+    // The same on any surface, for a client area and a vertical scroll position.
+    void DrawCommentsPageOn(Surface& s, const Rect& client, int scrollY);
+    // One heading or paragraph; y moves below it and one empty line.
+    void DrawTextBlock(Surface& s, int x, int& y, std::string text, const Font& font, Rgb colour, int maxChars);
+
+    // The content for a paint: chart and indicator, or the comments page.
+    void OnDraw(QPainter& windowPainter);
+    // The chart alone on any surface (printing and preview).
+    void DrawChartOn(Surface& s);
+
+    Rect FrameClientRect() const override;
+
+    // Total size, page and line steps in pixels; the bars follow them.
+    void SetScrollSizes(int totalWidth, int totalHeight, QSize page, QSize line);
+    QSize ScrollTotalSize() const { return scrollTotal_; }
+    QSize ScrollPageSize() const { return scrollPage_; }
+    QSize ScrollLineSize() const { return scrollLine_; }
+
+    // Characters per line of the comments page for a client width.
+    static int CommentsMaxChars(int clientWidth);
+
+    // Called by the first chart drawing with the (upper-case) name.
+    std::function<void(const QString& title)> titleHook;
+    // Called with the message when a drawing fails with an access outside the
+    // chart's tables; without it the failure is dropped.
+    std::function<void(const char* what)> errorHook;
+
+    bool titlePending = true;
+    bool scrollDirty = false;
+    std::int32_t mode = 0;
+    std::string workText;
+    PersonProfile profile;
+    CBiorhythmCalc calc;
+    std::unique_ptr<CycleChart> chart;
+    DayRecordArray days;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+
+private:
+    void UpdateBars();
+
+    QSize scrollTotal_{0, 0};
+    QSize scrollPage_{0, 0};
+    QSize scrollLine_{0, 0};
+    // Indices into the series table of the shown series, as BindChart chose them.
+    std::vector<int> shown_;
+};
+
+}  // namespace kelra
