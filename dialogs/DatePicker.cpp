@@ -1,0 +1,73 @@
+#include "DatePicker.h"
+
+#include <QCalendarWidget>
+#include <QEvent>
+#include <QLocale>
+
+#include "Clock.h"
+
+namespace kelra {
+
+DatePicker::DatePicker(QWidget* parent) : QDateEdit(parent) {
+    setCalendarPopup(true);
+    setDisplayFormat(ShortDateFormat(QLocale()));
+    setDateRange(Earliest(), Latest());
+    // The drop-down opens right-aligned under the picker.
+    if (QCalendarWidget* calendar = calendarWidget()) calendar->window()->installEventFilter(this);
+}
+
+QString DatePicker::ShortDateFormat(const QLocale& locale) {
+    const QString format = locale.dateFormat(QLocale::ShortFormat);
+    QString out;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        const QChar c = format[i];
+        if (c == QLatin1Char('\'')) quoted = !quoted;
+        if (!quoted && c == QLatin1Char('y')) {
+            while (i + 1 < format.size() && format[i + 1] == QLatin1Char('y')) ++i;
+            out += QStringLiteral("yyyy");
+            continue;
+        }
+        out += c;
+    }
+    return out;
+}
+
+void DatePicker::SetDateTime(const DateTime& value) {
+    given_ = value;
+    QDate date;
+    if (value.IsValid()) {
+        date = QDate(value.Year(), value.Month(), value.Day());
+        if (date < Earliest()) date = Earliest();
+        if (date > Latest()) date = Latest();
+    } else {
+        const DateTime now = Now();
+        date = QDate(now.Year(), now.Month(), now.Day());
+    }
+    if (!date.isValid()) date = Earliest();
+    setDate(date);
+    shown_ = QDateEdit::date();
+}
+
+DateTime DatePicker::GetDateTime() const {
+    const QDate picked = date();
+    if (!given_.IsValid()) return DateTime(picked.year(), picked.month(), picked.day());
+    if (picked == shown_) return given_;
+    return DateTime(picked.year(), picked.month(), picked.day(), given_.Hour(), given_.Minute(),
+                    given_.Second());
+}
+
+bool DatePicker::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show) {
+        auto* popup = qobject_cast<QWidget*>(watched);
+        if (popup && popup->isWindow()) {
+            const QPoint bottomRight = mapToGlobal(QPoint(width(), height()));
+            QPoint topLeft(bottomRight.x() - popup->width(), popup->y());
+            if (isRightToLeft()) topLeft.setX(mapToGlobal(QPoint(0, 0)).x());
+            popup->move(topLeft);
+        }
+    }
+    return QDateEdit::eventFilter(watched, event);
+}
+
+}  // namespace kelra

@@ -1,0 +1,58 @@
+#include "DialogLayout.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace kelra {
+
+DialogLayout::DialogLayout(QDialog* dialog, const QString& caption, int width, int height)
+    : dialog_(dialog), units_(DialogFont()) {
+    dialog_->setWindowTitle(caption);
+    dialog_->setFont(DialogFont());
+    dialog_->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    dialog_->setFixedSize(units_.Size(width, height));
+}
+
+void DialogLayout::Adopt(QWidget* widget, int id, int x, int y, int width, int height) {
+    widget->setParent(dialog_);
+    if (id != 0) widget->setObjectName(QString::number(id));
+    units_.Place(widget, x, y, width, height);
+}
+
+QPushButton* DialogLayout::Button(int id, const QString& text, int x, int y, int width,
+                                  int height) {
+    auto* button = new QPushButton(text);
+    button->setAutoDefault(true);
+    return Add(button, id, x, y, width, height);
+}
+
+QCheckBox* DialogLayout::CheckBox(int id, const QString& text, int x, int y, int width,
+                                  int height) {
+    return Add(new QCheckBox(text), id, x, y, width, height);
+}
+
+QLineEdit* DialogLayout::Edit(int id, Qt::Alignment align, int x, int y, int width, int height) {
+    auto* edit = new QLineEdit;
+    edit->setAlignment(align | Qt::AlignVCenter);
+    return Add(edit, id, x, y, width, height);
+}
+
+QLabel* DialogLayout::Label(const QString& text, Qt::Alignment align, int x, int y, int width,
+                            int height) {
+    auto* label = new QLabel(text);
+    label->setAlignment(align | Qt::AlignTop);
+    return Add(label, 0, x, y, width, height);
+}
+
+QGroupBox* DialogLayout::Group(const QString& title, int x, int y, int width, int height) {
+    auto* group = Add(new QGroupBox(title), 0, x, y, width, height);
+    group->lower();
+    return group;
+}
+
+}  // namespace kelra
