@@ -81,7 +81,21 @@ public:
     std::vector<ChartSeries> series;
 
 private:
-    // Implementation helpers are the chart engine's own.
+    void DrawFrames(Surface& s);
+    void DrawLabelledXAxis(Surface& s);
+    void DrawNumericXAxis(Surface& s);
+    void DrawMinorTicks(Surface& s, std::int64_t xStep);
+    void AutoscaleY();
+    void DrawYAxis(Surface& s);
+    void DrawTitle(Surface& s);
+    void DrawLegend(Surface& s);
+    void DrawSeries(Surface& s);
+    std::int64_t YSteps() const;
+    // Pixel row of a value, or nothing when it cannot be formed (infinite or
+    // undefined scale, values far beyond any surface).
+    std::optional<std::int64_t> YOf(double value, double scale) const;
+    const ChartSeries& Entry(int index) const;
+    static const std::string& Cell(const ChartRow& row, int column);
 };
 
 }  // namespace kelra

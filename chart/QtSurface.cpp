@@ -1,22 +1,165 @@
 #include "QtSurface.h"
 
+#include <QFontDatabase>
 #include <QPainter>
+#include <algorithm>
+#include <map>
+#include <mutex>
+#include <tuple>
 
 namespace kelra {
+namespace {
 
-// To be filled in with the drawing engine.
-QtSurface::QtSurface(QPainter& painter) : painter_(painter) {}
-void QtSurface::Rectangle(int, int, int, int) {}
-Pen QtSurface::SelectPen(const Pen& pen) { Pen old = pen_; pen_ = pen; return old; }
-Font QtSurface::SelectFont(const Font& font) { Font old = font_; font_ = font; return old; }
+// Anything wider is of no use on any surface and slows the rasteriser down.
+constexpr int kMaxPenWidth = 1000;
+constexpr int kMaxFontHeight = 2000;
+
+QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+
+QString FamilyFor(const std::string& face) {
+    if (face.empty()) {
+        const QString system = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+        if (QFontDatabase::hasFamily(system)) return system;
+        return QFontDatabase::hasFamily(QStringLiteral("Liberation Sans")) ? QStringLiteral("Liberation Sans")
+                                                                            : QStringLiteral("DejaVu Sans");
+    }
+    const QString family = QString::fromStdString(face);
+    // Liberation Sans has Arial's metrics.
+    if (family.compare(QStringLiteral("Arial"), Qt::CaseInsensitive) == 0 && !QFontDatabase::hasFamily(family))
+        return QStringLiteral("Liberation Sans");
+    return family;
+}
+
+int CellHeight(QFont& font, int pixelSize) {
+    font.setPixelSize(pixelSize);
+    const QFontMetrics fm(font);
+    return fm.ascent() + fm.descent();
+}
+
+QFont MakeFont(const Font& f) {
+    QFont font(FamilyFor(f.face));
+    font.setWeight(f.weight <= 0 ? QFont::Normal : static_cast<QFont::Weight>(std::clamp(f.weight, 1, 1000)));
+    font.setItalic(f.italic);
+    font.setUnderline(f.underline);
+    if (f.height < 0) {
+        // A negative height is the character height without internal leading.
+        font.setPixelSize(std::clamp(-f.height, 1, kMaxFontHeight));
+        return font;
+    }
+    const int cell = f.height == 0 ? 16 : std::min(f.height, kMaxFontHeight);
+    int size = std::max(1, cell * 9 / 10);
+    while (size > 1 && CellHeight(font, size) > cell) --size;
+    while (size < cell && CellHeight(font, size + 1) <= cell) ++size;
+    font.setPixelSize(size);
+    return font;
+}
+
+}  // namespace
+
+QFont QtSurface::ToQFont(const Font& font) {
+    // Finding the pixel size takes a few metric look-ups; fonts repeat on every paint.
+    static std::mutex mutex;
+    static std::map<std::tuple<std::string, int, int, bool, bool>, QFont> cache;
+    const auto key = std::make_tuple(font.face, font.height, font.weight, font.italic, font.underline);
+    std::lock_guard lock(mutex);
+    auto it = cache.find(key);
+    if (it == cache.end()) it = cache.emplace(key, MakeFont(font)).first;
+    return it->second;
+}
+
+QPen QtSurface::ToQPen(const Pen& pen) {
+    const int width = std::clamp(pen.width, 0, kMaxPenWidth);
+    QPen q(ToQColor(pen.color));
+    q.setStyle(Qt::SolidLine);
+    if (width <= 1) {
+        // A one-pixel line that, like LineTo, leaves out its end point.
+        q.setWidth(width);
+        q.setCapStyle(Qt::FlatCap);
+        q.setJoinStyle(Qt::MiterJoin);
+    } else {
+        q.setWidth(width);
+        q.setCapStyle(Qt::RoundCap);
+        q.setJoinStyle(Qt::RoundJoin);
+    }
+    return q;
+}
+
+QtSurface::QtSurface(QPainter& painter)
+    : painter_(painter), qpen_(ToQPen(pen_)), qfont_(ToQFont(font_)), metrics_(qfont_) {
+    painter_.save();
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setBrush(Qt::NoBrush);
+    painter_.setPen(qpen_);
+}
+
+QtSurface::~QtSurface() { painter_.restore(); }
+
+void QtSurface::UsePen(const QPen& pen) {
+    if (painter_.pen() != pen) painter_.setPen(pen);
+}
+
+void QtSurface::Rectangle(int left, int top, int right, int bottom) {
+    if (right < left) std::swap(left, right);
+    if (bottom < top) std::swap(top, bottom);
+    if (right == left || bottom == top) return;
+    painter_.fillRect(QRect(left, top, right - left, bottom - top), Qt::white);
+    UsePen(qpen_);
+    painter_.setBrush(Qt::NoBrush);
+    // A one-pixel outline of QRect(x, y, w, h) covers x..x+w.
+    painter_.drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
+}
+
+Pen QtSurface::SelectPen(const Pen& pen) {
+    const Pen old = pen_;
+    if (!(pen == pen_)) {
+        pen_ = pen;
+        qpen_ = ToQPen(pen);
+    }
+    return old;
+}
+
+Font QtSurface::SelectFont(const Font& font) {
+    const Font old = font_;
+    if (!(font == font_)) {
+        font_ = font;
+        qfont_ = ToQFont(font);
+        metrics_ = QFontMetrics(qfont_);
+    }
+    return old;
+}
+
 void QtSurface::MoveTo(int x, int y) { pos_ = QPoint(x, y); }
-void QtSurface::LineTo(int x, int y) { pos_ = QPoint(x, y); }
+
+void QtSurface::LineTo(int x, int y) {
+    const QPoint to(x, y);
+    UsePen(qpen_);
+    if (to != pos_) painter_.drawLine(pos_, to);
+    pos_ = to;
+}
+
 void QtSurface::SetTextAlign(TextAlign align) { align_ = align; }
 void QtSurface::SetTextColor(Rgb color) { textColor_ = color; }
 void QtSurface::SetBkColor(Rgb color) { bkColor_ = color; }
-void QtSurface::TextOut(int, int, const std::string&) {}
-int QtSurface::TextWidth(const std::string& text) { return static_cast<int>(text.size()) * 7; }
-void QtSurface::FillSolidRect(int, int, int, int, Rgb) {}
-QFont QtSurface::ToQFont(const Font& font) { return QFont(QString::fromStdString(font.face)); }
+
+void QtSurface::TextOut(int x, int y, const std::string& text) {
+    const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const int width = metrics_.horizontalAdvance(s);
+    const int left = align_ == TextAlign::Center ? x - width / 2 : x;
+    painter_.fillRect(QRect(left, y, width, metrics_.ascent() + metrics_.descent()), ToQColor(bkColor_));
+    if (s.isEmpty()) return;
+    painter_.setFont(qfont_);
+    UsePen(QPen(ToQColor(textColor_)));
+    painter_.drawText(QPoint(left, y + metrics_.ascent()), s);
+}
+
+int QtSurface::TextWidth(const std::string& text) {
+    return metrics_.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void QtSurface::FillSolidRect(int x, int y, int width, int height, Rgb color) {
+    bkColor_ = color;
+    if (width <= 0 || height <= 0) return;
+    painter_.fillRect(QRect(x, y, width, height), ToQColor(color));
+}
 
 }  // namespace kelra
