@@ -1,0 +1,75 @@
+#include <QCalendarWidget>
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+#include "Clock.h"
+#include "DatePicker.h"
+#include "DialogTestSupport.h"
+
+namespace kelra {
+namespace {
+
+class DatePickerTest : public ::testing::Test {
+protected:
+    void SetUp() override { test::EnsureApp(); }
+};
+
+TEST_F(DatePickerTest, ShortFormatAlwaysHasFourDigitYears) {
+    const QLocale us(QLocale::English, QLocale::UnitedStates);
+    EXPECT_EQ(DatePicker::ShortDateFormat(us), QStringLiteral("M/d/yyyy"));
+    EXPECT_EQ(DatePicker::ShortDateFormat(QLocale(QLocale::German, QLocale::Germany)),
+              QStringLiteral("dd.MM.yyyy"));
+    EXPECT_EQ(DatePicker::ShortDateFormat(QLocale::c()), QStringLiteral("d MMM yyyy"));
+}
+
+TEST_F(DatePickerTest, PickedDayKeepsTheTimeOfDayItWasGiven) {
+    DatePicker picker;
+    picker.SetDateTime(DateTime(1987, 6, 5, 13, 47, 5));
+    EXPECT_EQ(picker.GetDateTime(), DateTime(1987, 6, 5, 13, 47, 5));
+    picker.setDate(QDate(1990, 2, 28));
+    EXPECT_EQ(picker.GetDateTime(), DateTime(1990, 2, 28, 13, 47, 5));
+}
+
+TEST_F(DatePickerTest, OffersYears1601To9999) {
+    DatePicker picker;
+    picker.setDate(QDate(1601, 1, 1));
+    EXPECT_EQ(picker.GetDateTime(), DateTime(1601, 1, 1));
+    picker.setDate(QDate(9999, 12, 31));
+    EXPECT_EQ(picker.GetDateTime(), DateTime(9999, 12, 31));
+    picker.setDate(QDate(1600, 12, 31));
+    EXPECT_EQ(picker.date(), QDate(1601, 1, 1));
+}
+
+TEST_F(DatePickerTest, ValuesItCannotShowStaySane) {
+    DatePicker picker;
+    // Before 1601: shown at the first day offered, given back untouched.
+    const DateTime early(1500, 3, 4, 6, 7, 8);
+    picker.SetDateTime(early);
+    EXPECT_EQ(picker.date(), QDate(1601, 1, 1));
+    EXPECT_EQ(picker.GetDateTime(), early);
+    picker.setDate(QDate(2000, 1, 2));
+    EXPECT_EQ(picker.GetDateTime(), DateTime(2000, 1, 2, 6, 7, 8));
+
+    // Null shows today and always delivers a valid date.
+    ScopedFixedClock clock(DateTime(2026, 12, 6, 9, 30, 0));
+    picker.SetDateTime(DateTime::Null());
+    EXPECT_EQ(picker.date(), QDate(2026, 12, 6));
+    EXPECT_EQ(picker.GetDateTime(), DateTime(2026, 12, 6));
+}
+
+TEST_F(DatePickerTest, CalendarDropsDownRightAligned) {
+    QWidget host;
+    host.resize(400, 200);
+    auto* picker = new DatePicker(&host);
+    picker->setGeometry(200, 20, 90, 22);
+    host.show();
+    QWidget* popup = picker->calendarWidget()->window();
+    popup->show();
+    const int pickerRight = picker->mapToGlobal(QPoint(picker->width(), 0)).x();
+    EXPECT_EQ(popup->geometry().right() + 1, pickerRight);
+    popup->hide();
+}
+
+}  // namespace
+}  // namespace kelra
