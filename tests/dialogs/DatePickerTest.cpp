@@ -10,10 +10,7 @@
 namespace kelra {
 namespace {
 
-class DatePickerTest : public ::testing::Test {
-protected:
-    void SetUp() override { test::EnsureApp(); }
-};
+class DatePickerTest : public test::DialogTest {};
 
 TEST_F(DatePickerTest, ShortFormatAlwaysHasFourDigitYears) {
     const QLocale us(QLocale::English, QLocale::UnitedStates);

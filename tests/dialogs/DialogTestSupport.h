@@ -11,6 +11,12 @@ namespace kelra::test {
 // The one application object of the test binary (offscreen).
 void EnsureApp();
 
+// Base of every fixture here: the application exists before any member widget.
+class DialogTest : public ::testing::Test {
+protected:
+    DialogTest() { EnsureApp(); }
+};
+
 // The object names of the focusable controls in tab order, from `first` on.
 QStringList TabOrder(QWidget* dialog, const QString& first);
 

@@ -16,10 +16,9 @@ namespace {
 
 using test::Control;
 
-class ParametersDialogTest : public ::testing::Test {
+class ParametersDialogTest : public test::DialogTest {
 protected:
     void SetUp() override {
-        test::EnsureApp();
         chart.yAutoscale = true;
         chart.xShowNet = true;
         chart.yShowNet = false;

@@ -14,10 +14,9 @@ namespace {
 
 using test::Control;
 
-class PersonDialogTest : public ::testing::Test {
+class PersonDialogTest : public test::DialogTest {
 protected:
     void SetUp() override {
-        test::EnsureApp();
         profile.name = "Newborn";
         profile.showPhysical = true;
         profile.dayOfLife = 17;
