@@ -1,0 +1,204 @@
+#include <QCoreApplication>
+#include <QImage>
+#include <QPainter>
+#include <QScrollBar>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "CKelraView.h"
+#include "CommentTexts.h"
+
+namespace kelra {
+namespace {
+
+// Records the texts with the colour and font they were drawn in.
+class TextRecorder : public Surface {
+public:
+    struct Text {
+        int x, y;
+        std::string text;
+        Rgb colour;
+        Font font;
+    };
+    std::vector<Text> texts;
+    Font font;
+    Rgb colour;
+
+    void Rectangle(int, int, int, int) override {}
+    Pen SelectPen(const Pen& pen) override { return pen; }
+    Font SelectFont(const Font& f) override { return std::exchange(font, f); }
+    void MoveTo(int, int) override {}
+    void LineTo(int, int) override {}
+    void SetTextAlign(TextAlign) override {}
+    void SetTextColor(Rgb c) override { colour = c; }
+    void SetBkColor(Rgb) override {}
+    void TextOut(int x, int y, const std::string& text) override { texts.push_back({x, y, text, colour, font}); }
+    int TextWidth(const std::string& text) override { return static_cast<int>(text.size()) * 7; }
+    void FillSolidRect(int, int, int, int, Rgb) override {}
+};
+
+std::string WithoutTabs(std::string s) {
+    std::erase(s, '\t');
+    return s;
+}
+
+// The wrapped lines joined again, one blank between lines.
+std::string Joined(const std::vector<TextRecorder::Text>& lines, std::size_t from, std::size_t to) {
+    std::string out;
+    for (std::size_t i = from; i < to; ++i) out += (i > from ? " " : "") + lines[i].text;
+    return out;
+}
+
+const Rgb kGreen{0, 230, 0}, kYellow{239, 230, 0}, kRed{230, 0, 0}, kBlack{0, 0, 0};
+
+TEST(CommentsTest, SectionsInCycleOrderWithTheirColours) {
+    CKelraView view(1);
+    view.profile.showPhysical = false;  // switches play no part
+    view.profile.todayRecord.physicalState = StateText::kPick;
+    view.profile.todayRecord.emotionalState = StateText::kCritical;
+    view.profile.todayRecord.intellectualState = StateText::kBottom;
+    TextRecorder s;
+    view.DrawCommentsPageOn(s, Rect{0, 0, 615, 400}, 0);
+
+    const struct {
+        const char* heading;
+        Rgb colour;
+        const char* paragraph;
+    } expected[] = {
+        {"Physical High:", kGreen, CommentParagraph(CommentCycle::physical, CommentSection::high)},
+        {"Emotional Critical:", kYellow, CommentParagraph(CommentCycle::emotional, CommentSection::critical)},
+        {"Intellectual Low:", kRed, CommentParagraph(CommentCycle::intellectual, CommentSection::low)},
+    };
+    std::size_t i = 0;
+    int y = 10;
+    for (const auto& e : expected) {
+        ASSERT_LT(i, s.texts.size());
+        const auto& h = s.texts[i];
+        EXPECT_EQ(h.text, e.heading);
+        EXPECT_EQ(h.colour, e.colour);
+        EXPECT_EQ(h.font, (Font{"", 22}));
+        EXPECT_EQ(h.x, 10);
+        EXPECT_EQ(h.y, y);
+        y += 44;
+        std::size_t end = ++i;
+        while (end < s.texts.size() && s.texts[end].font.height == 16) {
+            EXPECT_EQ(s.texts[end].colour, kBlack);
+            EXPECT_EQ(s.texts[end].y, y + 16 * static_cast<int>(end - i));
+            EXPECT_LE(s.texts[end].text.size(), 99u);
+            EXPECT_EQ(s.texts[end].text.find('\t'), std::string::npos);
+            ++end;
+        }
+        EXPECT_EQ(Joined(s.texts, i, end), WithoutTabs(e.paragraph)) << e.heading;
+        y += 16 * static_cast<int>(end - i + 1);
+        i = end;
+    }
+    EXPECT_EQ(i, s.texts.size());
+    EXPECT_EQ(s.font, Font{});  // the previous font is back
+}
+
+TEST(CommentsTest, TextBlockAdvancesByItsLinesAndOneMore) {
+    CKelraView view(1);
+    TextRecorder s;
+    int y = 10;
+    view.DrawTextBlock(s, 10, y, "Physical Critical:", Font{"", 22}, kYellow, 99);
+    EXPECT_EQ(y, 54);
+    const std::string paragraph = CommentParagraph(CommentCycle::physical, CommentSection::critical);
+    s.texts.clear();
+    view.DrawTextBlock(s, 10, y, paragraph, Font{"", 16}, kBlack, 40);
+    const int n = static_cast<int>(s.texts.size());
+    EXPECT_GT(n, 10);
+    EXPECT_EQ(y, 54 + (n + 1) * 16);
+}
+
+TEST(CommentsTest, MaxCharsFromTheClientWidth) {
+    EXPECT_EQ(CKelraView::CommentsMaxChars(615), 99);
+    EXPECT_EQ(CKelraView::CommentsMaxChars(800), 130);
+    EXPECT_EQ(CKelraView::CommentsMaxChars(6), 0);
+    EXPECT_EQ(CKelraView::CommentsMaxChars(7), 1);
+
+    // Too narrow for one character: the page still ends, a character a line.
+    CKelraView view(1);
+    view.profile.todayRecord.physicalState = StateText::kHigh;
+    TextRecorder s;
+    view.DrawCommentsPageOn(s, Rect{0, 0, 6, 100}, 0);
+    ASSERT_FALSE(s.texts.empty());
+    for (const auto& t : s.texts) EXPECT_LE(t.text.size(), 1u);
+}
+
+TEST(CommentsTest, ScrollHeightFitsTheTextAtAnyScrollPosition) {
+    CKelraView view(1);
+    view.profile.todayRecord.physicalState = StateText::kLow;
+    view.profile.todayRecord.intellectualState = StateText::kHigh;
+    TextRecorder s;
+    view.scrollDirty = true;
+    view.DrawCommentsPageOn(s, Rect{0, 0, 400, 300}, 0);
+    EXPECT_FALSE(view.scrollDirty);
+    const int lines16 = static_cast<int>(s.texts.size()) - 2;
+    const int height = 10 + 2 * 44 + (lines16 + 2) * 16 + 20;
+    EXPECT_EQ(view.ScrollTotalSize(), QSize(380, height));
+    EXPECT_EQ(view.ScrollPageSize(), QSize(38, height / 10));
+    EXPECT_EQ(view.ScrollLineSize(), QSize(3, height / 100));
+
+    view.SetScrollSizes(0, 0, QSize(), QSize());
+    view.scrollDirty = true;
+    view.DrawCommentsPageOn(s, Rect{0, 0, 400, 300}, 250);
+    EXPECT_EQ(view.ScrollTotalSize(), QSize(380, height));
+
+    // Without a resize the sizes stay as they are.
+    view.profile.todayRecord.emotionalState = StateText::kLow;
+    view.DrawCommentsPageOn(s, Rect{0, 0, 400, 300}, 0);
+    EXPECT_EQ(view.ScrollTotalSize(), QSize(380, height));
+}
+
+TEST(CommentsTest, BlankPageAfterAResizeIsThirtyHigh) {
+    CKelraView view(1);
+    view.resize(500, 300);
+    view.show();
+    EXPECT_TRUE(view.scrollDirty);
+    (void)view.grab();
+    EXPECT_FALSE(view.scrollDirty);
+    EXPECT_EQ(view.ScrollTotalSize(), QSize(view.viewport()->width() - 20, 30));
+    EXPECT_FALSE(view.verticalScrollBar()->isVisible());
+}
+
+TEST(CommentsTest, LongPageScrollsInTheWindow) {
+    CKelraView view(1);
+    view.profile.todayRecord.physicalState = StateText::kHigh;
+    view.profile.todayRecord.emotionalState = StateText::kHigh;
+    view.profile.todayRecord.intellectualState = StateText::kHigh;
+    view.resize(300, 200);
+    view.show();
+    (void)view.grab();
+    QCoreApplication::processEvents();
+    (void)view.grab();  // the bar that came shrinks the client; the next paint refits
+    const int total = view.ScrollTotalSize().height();
+    EXPECT_GT(total, 200);
+    EXPECT_TRUE(view.verticalScrollBar()->isVisible());
+    EXPECT_EQ(view.verticalScrollBar()->maximum(), total - view.viewport()->height());
+    EXPECT_FALSE(view.horizontalScrollBar()->isVisible());
+}
+
+TEST(CommentsTest, ParagraphsArePlainProseOfTheRightLength) {
+    for (int c = 0; c < 3; ++c) {
+        for (CommentSection section : {CommentSection::high, CommentSection::critical, CommentSection::low}) {
+            const std::string text = CommentParagraph(static_cast<CommentCycle>(c), section);
+            const std::size_t length = WithoutTabs(text).size();
+            EXPECT_GE(length, 300u);
+            EXPECT_LE(length, 1500u);
+            // Tab runs of two or three, each after a blank.
+            for (std::size_t p = text.find('\t'); p != std::string::npos; p = text.find('\t', p)) {
+                const std::size_t run = text.find_first_not_of('\t', p) - p;
+                EXPECT_TRUE(run == 2 || run == 3);
+                EXPECT_EQ(text[p - 1], ' ');
+                p += run;
+            }
+            EXPECT_NE(text.find("\t\t"), std::string::npos);
+        }
+    }
+    EXPECT_EQ(SectionOf("pick"), CommentSection::none);
+    EXPECT_EQ(SectionOf(""), CommentSection::none);
+}
+
+}  // namespace
+}  // namespace kelra
