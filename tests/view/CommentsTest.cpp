@@ -8,34 +8,24 @@
 
 #include "CKelraView.h"
 #include "CommentTexts.h"
+#include "RecordingSurface.h"
 
 namespace kelra {
 namespace {
 
-// Records the texts with the colour and font they were drawn in.
-class TextRecorder : public Surface {
-public:
+// The texts of a recording with the colour and font each was drawn in.
+struct TextRecorder : RecordingSurface {
     struct Text {
         int x, y;
         std::string text;
         Rgb colour;
         Font font;
     };
-    std::vector<Text> texts;
-    Font font;
-    Rgb colour;
-
-    void Rectangle(int, int, int, int) override {}
-    Pen SelectPen(const Pen& pen) override { return pen; }
-    Font SelectFont(const Font& f) override { return std::exchange(font, f); }
-    void MoveTo(int, int) override {}
-    void LineTo(int, int) override {}
-    void SetTextAlign(TextAlign) override {}
-    void SetTextColor(Rgb c) override { colour = c; }
-    void SetBkColor(Rgb) override {}
-    void TextOut(int x, int y, const std::string& text) override { texts.push_back({x, y, text, colour, font}); }
-    int TextWidth(const std::string& text) override { return static_cast<int>(text.size()) * 7; }
-    void FillSolidRect(int, int, int, int, Rgb) override {}
+    std::vector<Text> Drawn() const {
+        std::vector<Text> out;
+        for (const Op* op : Texts()) out.push_back({op->a, op->b, op->text, op->textColor, FontOf(*op)});
+        return out;
+    }
 };
 
 std::string WithoutTabs(std::string s) {
@@ -60,6 +50,7 @@ TEST(CommentsTest, SectionsInCycleOrderWithTheirColours) {
     view.profile.todayRecord.intellectualState = StateText::kBottom;
     TextRecorder s;
     view.DrawCommentsPageOn(s, Rect{0, 0, 615, 400}, 0);
+    const auto texts = s.Drawn();
 
     const struct {
         const char* heading;
@@ -73,8 +64,8 @@ TEST(CommentsTest, SectionsInCycleOrderWithTheirColours) {
     std::size_t i = 0;
     int y = 10;
     for (const auto& e : expected) {
-        ASSERT_LT(i, s.texts.size());
-        const auto& h = s.texts[i];
+        ASSERT_LT(i, texts.size());
+        const auto& h = texts[i];
         EXPECT_EQ(h.text, e.heading);
         EXPECT_EQ(h.colour, e.colour);
         EXPECT_EQ(h.font, (Font{"", 22}));
@@ -82,19 +73,19 @@ TEST(CommentsTest, SectionsInCycleOrderWithTheirColours) {
         EXPECT_EQ(h.y, y);
         y += 44;
         std::size_t end = ++i;
-        while (end < s.texts.size() && s.texts[end].font.height == 16) {
-            EXPECT_EQ(s.texts[end].colour, kBlack);
-            EXPECT_EQ(s.texts[end].y, y + 16 * static_cast<int>(end - i));
-            EXPECT_LE(s.texts[end].text.size(), 99u);
-            EXPECT_EQ(s.texts[end].text.find('\t'), std::string::npos);
+        while (end < texts.size() && texts[end].font.height == 16) {
+            EXPECT_EQ(texts[end].colour, kBlack);
+            EXPECT_EQ(texts[end].y, y + 16 * static_cast<int>(end - i));
+            EXPECT_LE(texts[end].text.size(), 99u);
+            EXPECT_EQ(texts[end].text.find('\t'), std::string::npos);
             ++end;
         }
-        EXPECT_EQ(Joined(s.texts, i, end), WithoutTabs(e.paragraph)) << e.heading;
+        EXPECT_EQ(Joined(texts, i, end), WithoutTabs(e.paragraph)) << e.heading;
         y += 16 * static_cast<int>(end - i + 1);
         i = end;
     }
-    EXPECT_EQ(i, s.texts.size());
-    EXPECT_EQ(s.font, Font{});  // the previous font is back
+    EXPECT_EQ(i, texts.size());
+    EXPECT_EQ(s.CurrentFont(), Font{});  // the previous font is back
 }
 
 TEST(CommentsTest, TextBlockAdvancesByItsLinesAndOneMore) {
@@ -104,9 +95,9 @@ TEST(CommentsTest, TextBlockAdvancesByItsLinesAndOneMore) {
     view.DrawTextBlock(s, 10, y, "Physical Critical:", Font{"", 22}, kYellow, 99);
     EXPECT_EQ(y, 54);
     const std::string paragraph = CommentParagraph(CommentCycle::physical, CommentSection::critical);
-    s.texts.clear();
+    s.Clear();
     view.DrawTextBlock(s, 10, y, paragraph, Font{"", 16}, kBlack, 40);
-    const int n = static_cast<int>(s.texts.size());
+    const int n = static_cast<int>(s.Texts().size());
     EXPECT_GT(n, 10);
     EXPECT_EQ(y, 54 + (n + 1) * 16);
 }
@@ -122,8 +113,8 @@ TEST(CommentsTest, MaxCharsFromTheClientWidth) {
     view.profile.todayRecord.physicalState = StateText::kHigh;
     TextRecorder s;
     view.DrawCommentsPageOn(s, Rect{0, 0, 6, 100}, 0);
-    ASSERT_FALSE(s.texts.empty());
-    for (const auto& t : s.texts) EXPECT_LE(t.text.size(), 1u);
+    ASSERT_FALSE(s.Texts().empty());
+    for (const auto& t : s.Drawn()) EXPECT_LE(t.text.size(), 1u);
 }
 
 TEST(CommentsTest, ScrollHeightFitsTheTextAtAnyScrollPosition) {
@@ -134,7 +125,7 @@ TEST(CommentsTest, ScrollHeightFitsTheTextAtAnyScrollPosition) {
     view.scrollDirty = true;
     view.DrawCommentsPageOn(s, Rect{0, 0, 400, 300}, 0);
     EXPECT_FALSE(view.scrollDirty);
-    const int lines16 = static_cast<int>(s.texts.size()) - 2;
+    const int lines16 = static_cast<int>(s.Texts().size()) - 2;
     const int height = 10 + 2 * 44 + (lines16 + 2) * 16 + 20;
     EXPECT_EQ(view.ScrollTotalSize(), QSize(380, height));
     EXPECT_EQ(view.ScrollPageSize(), QSize(38, height / 10));
