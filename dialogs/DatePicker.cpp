@@ -17,7 +17,9 @@ DatePicker::DatePicker(QWidget* parent) : QDateEdit(parent) {
 }
 
 QString DatePicker::ShortDateFormat(const QLocale& locale) {
-    const QString format = locale.dateFormat(QLocale::ShortFormat);
+    // Without a user locale, the numeric form of strftime's "%x" in "C".
+    const QString format = locale.language() == QLocale::C ? QStringLiteral("MM/dd/yy")
+                                                           : locale.dateFormat(QLocale::ShortFormat);
     QString out;
     bool quoted = false;
     for (qsizetype i = 0; i < format.size(); ++i) {

@@ -20,7 +20,8 @@ public:
     // the picked day at midnight, so the result is always valid.
     DateTime GetDateTime() const;
 
-    // The locale's short date format with every year field widened to "yyyy".
+    // The locale's short date format with every year field widened to "yyyy"
+    // ("MM/dd/yyyy" for the "C" locale).
     static QString ShortDateFormat(const QLocale& locale);
 
     static QDate Earliest() { return QDate(1601, 1, 1); }

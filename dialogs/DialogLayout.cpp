@@ -51,6 +51,13 @@ QLabel* DialogLayout::Label(const QString& text, Qt::Alignment align, int x, int
 
 QGroupBox* DialogLayout::Group(const QString& title, int x, int y, int width, int height) {
     auto* group = Add(new QGroupBox(title), 0, x, y, width, height);
+    // The classic look: the frame starts at the place's top, half a line
+    // down, with the title set into its top edge.
+    group->setStyleSheet(QStringLiteral("QGroupBox { border: 1px solid palette(mid); margin-top: %1px; }"
+                                        "QGroupBox::title { subcontrol-origin: margin;"
+                                        " subcontrol-position: top left; left: %2px; padding: 0 2px; }")
+                             .arg(units_.CharHeight() / 2)
+                             .arg(units_.CharWidth()));
     group->lower();
     return group;
 }

@@ -1,5 +1,6 @@
 #include <QCalendarWidget>
 #include <QLocale>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -17,7 +18,7 @@ TEST_F(DatePickerTest, ShortFormatAlwaysHasFourDigitYears) {
     EXPECT_EQ(DatePicker::ShortDateFormat(us), QStringLiteral("M/d/yyyy"));
     EXPECT_EQ(DatePicker::ShortDateFormat(QLocale(QLocale::German, QLocale::Germany)),
               QStringLiteral("dd.MM.yyyy"));
-    EXPECT_EQ(DatePicker::ShortDateFormat(QLocale::c()), QStringLiteral("d MMM yyyy"));
+    EXPECT_EQ(DatePicker::ShortDateFormat(QLocale::c()), QStringLiteral("MM/dd/yyyy"));
 }
 
 TEST_F(DatePickerTest, PickedDayKeepsTheTimeOfDayItWasGiven) {
@@ -62,9 +63,11 @@ TEST_F(DatePickerTest, CalendarDropsDownRightAligned) {
     picker->setGeometry(200, 20, 90, 22);
     host.show();
     QWidget* popup = picker->calendarWidget()->window();
-    popup->show();
-    const int pickerRight = picker->mapToGlobal(QPoint(picker->width(), 0)).x();
-    EXPECT_EQ(popup->geometry().right() + 1, pickerRight);
+    QTest::mouseClick(picker, Qt::LeftButton, {}, QPoint(picker->width() - 5, picker->height() / 2));
+    ASSERT_TRUE(popup->isVisible());
+    const QPoint pickerBottomRight = picker->mapToGlobal(QPoint(picker->width(), picker->height()));
+    EXPECT_EQ(popup->geometry().right() + 1, pickerBottomRight.x());
+    EXPECT_GE(popup->geometry().top(), pickerBottomRight.y());
     popup->hide();
 }
 
