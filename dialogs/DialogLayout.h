@@ -14,7 +14,7 @@ class QWidget;
 
 namespace kelra {
 
-// Builds a fixed-size dialog from a resource-style description: places in
+// Builds a fixed-size dialog the way a dialog resource lays it out: places in
 // dialog units, control IDs as object names, controls created in tab order.
 class DialogLayout {
 public:
