@@ -1,5 +1,6 @@
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -113,6 +114,16 @@ TEST_F(PersonDialogTest, EscapeAndCloseBoxGiveCancel) {
     dialog.close();
     EXPECT_EQ(dialog.result(), 2);
     EXPECT_EQ(profile.name, "Newborn");
+}
+
+TEST_F(PersonDialogTest, ExecReturnsOneForOkAndTwoForCancel) {
+    dialog.hide();
+    for (const auto& [button, expected] : {std::pair{2, 2}, std::pair{1, 1}}) {
+        QTimer::singleShot(0, &dialog, [this, id = button] {
+            QTest::mouseClick(Control<QPushButton>(&dialog, id), Qt::LeftButton);
+        });
+        EXPECT_EQ(dialog.exec(), expected);
+    }
 }
 
 TEST_F(PersonDialogTest, RunningAgainRefillsFromTheProfile) {
