@@ -148,20 +148,6 @@ TEST_F(BindingTest, TodayMatchesByCalendarDayWhateverTheTime) {
     EXPECT_EQ(NotesEntry(chart), 3);
 }
 
-TEST_F(BindingTest, RebindReplacesTablesAndKeepsUpperCaseName) {
-    CKelraView view(0);
-    person.name = "Ann Lee";
-    view.Create(person);
-    view.profile.showPhysical = false;
-    view.calc.Compute(view.days, view.profile);
-    view.BindChart();
-    view.FillChartRows();
-    EXPECT_EQ(view.profile.name, "ANN LEE");
-    EXPECT_EQ(view.chart->SeriesCount(), 4);
-    EXPECT_EQ(view.chart->RowCount(), 31);
-    EXPECT_EQ(view.chart->rows[0].cells.size(), 4u);
-}
-
 QImage IndicatorImage(CKelraView& view) {
     QImage image(100, 100, QImage::Format_RGB32);
     image.fill(Qt::white);

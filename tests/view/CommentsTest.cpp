@@ -71,7 +71,7 @@ TEST(CommentsTest, SectionsInCycleOrderWithTheirColours) {
         EXPECT_EQ(h.font, (Font{"", 22}));
         EXPECT_EQ(h.x, 10);
         EXPECT_EQ(h.y, y);
-        y += 44;
+        y += 44;  // a one-line heading and its empty line
         std::size_t end = ++i;
         while (end < texts.size() && texts[end].font.height == 16) {
             EXPECT_EQ(texts[end].colour, kBlack);
@@ -81,25 +81,11 @@ TEST(CommentsTest, SectionsInCycleOrderWithTheirColours) {
             ++end;
         }
         EXPECT_EQ(Joined(texts, i, end), WithoutTabs(e.paragraph)) << e.heading;
-        y += 16 * static_cast<int>(end - i + 1);
+        y += 16 * static_cast<int>(end - i + 1);  // n lines and one more
         i = end;
     }
     EXPECT_EQ(i, texts.size());
     EXPECT_EQ(s.CurrentFont(), Font{});  // the previous font is back
-}
-
-TEST(CommentsTest, TextBlockAdvancesByItsLinesAndOneMore) {
-    CKelraView view(1);
-    TextRecorder s;
-    int y = 10;
-    view.DrawTextBlock(s, 10, y, "Physical Critical:", Font{"", 22}, kYellow, 99);
-    EXPECT_EQ(y, 54);
-    const std::string paragraph = CommentParagraph(CommentCycle::physical, CommentSection::critical);
-    s.Clear();
-    view.DrawTextBlock(s, 10, y, paragraph, Font{"", 16}, kBlack, 40);
-    const int n = static_cast<int>(s.Texts().size());
-    EXPECT_GT(n, 10);
-    EXPECT_EQ(y, 54 + (n + 1) * 16);
 }
 
 TEST(CommentsTest, MaxCharsFromTheClientWidth) {
