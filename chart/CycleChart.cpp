@@ -127,6 +127,11 @@ std::optional<std::int64_t> CycleChart::YOf(double value, double scale) const {
 
 void CycleChart::Draw(Surface& s) {
     surface = &s;
+    // What was drawn stays, also when the draw stops on an error.
+    struct FlushOnExit {
+        Surface& s;
+        ~FlushOnExit() { s.Flush(); }
+    } flushOnExit{s};
     DrawFrames(s);
 
     const Font oldFont = s.SelectFont(tickFont);

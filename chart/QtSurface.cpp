@@ -13,6 +13,9 @@ namespace {
 // Anything wider is of no use on any surface and slows the rasteriser down.
 constexpr int kMaxPenWidth = 1000;
 constexpr int kMaxFontHeight = 2000;
+// A polyline with more points than any plot has pixels across is a dense stack
+// of rows where joins overlap anyway; round joins would cost most of the draw.
+constexpr qsizetype kRoundJoinLimit = 4096;
 
 QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
@@ -92,13 +95,45 @@ QtSurface::QtSurface(QPainter& painter)
     painter_.setPen(qpen_);
 }
 
-QtSurface::~QtSurface() { painter_.restore(); }
+QtSurface::~QtSurface() {
+    Flush();
+    painter_.restore();
+}
+
+void QtSurface::Flush() {
+    if (pending_.size() < 2) {
+        pending_.clear();
+        return;
+    }
+    if (pending_.size() == 2 && pending_ == lastLine_) {
+        // The same opaque, aliased line again (a stack of rows at one X).
+        pending_.clear();
+        return;
+    }
+    UsePen(qpen_);
+    if (pending_.size() == 2) {
+        painter_.drawLine(pending_[0], pending_[1]);
+        lastLine_ = pending_;
+    } else if (pending_.size() > kRoundJoinLimit && qpen_.joinStyle() == Qt::RoundJoin) {
+        QPen pen = qpen_;
+        pen.setJoinStyle(Qt::BevelJoin);
+        UsePen(pen);
+        painter_.drawPolyline(pending_);
+        lastLine_.clear();
+    } else {
+        painter_.drawPolyline(pending_);
+        lastLine_.clear();
+    }
+    pending_.clear();
+}
 
 void QtSurface::UsePen(const QPen& pen) {
     if (painter_.pen() != pen) painter_.setPen(pen);
 }
 
 void QtSurface::Rectangle(int left, int top, int right, int bottom) {
+    Flush();
+    lastLine_.clear();
     if (right < left) std::swap(left, right);
     if (bottom < top) std::swap(top, bottom);
     if (right == left || bottom == top) return;
@@ -112,6 +147,8 @@ void QtSurface::Rectangle(int left, int top, int right, int bottom) {
 Pen QtSurface::SelectPen(const Pen& pen) {
     const Pen old = pen_;
     if (!(pen == pen_)) {
+        Flush();
+        lastLine_.clear();
         pen_ = pen;
         qpen_ = ToQPen(pen);
     }
@@ -128,12 +165,18 @@ Font QtSurface::SelectFont(const Font& font) {
     return old;
 }
 
-void QtSurface::MoveTo(int x, int y) { pos_ = QPoint(x, y); }
+void QtSurface::MoveTo(int x, int y) {
+    const QPoint to(x, y);
+    // Moving to where the last line ended continues it.
+    if (to != pos_) Flush();
+    pos_ = to;
+}
 
 void QtSurface::LineTo(int x, int y) {
     const QPoint to(x, y);
-    UsePen(qpen_);
-    if (to != pos_) painter_.drawLine(pos_, to);
+    if (to == pos_) return;
+    if (pending_.isEmpty()) pending_ << pos_;
+    pending_ << to;
     pos_ = to;
 }
 
@@ -142,6 +185,8 @@ void QtSurface::SetTextColor(Rgb color) { textColor_ = color; }
 void QtSurface::SetBkColor(Rgb color) { bkColor_ = color; }
 
 void QtSurface::TextOut(int x, int y, const std::string& text) {
+    Flush();
+    lastLine_.clear();
     const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     const int width = metrics_.horizontalAdvance(s);
     const int left = align_ == TextAlign::Center ? x - width / 2 : x;
@@ -157,6 +202,8 @@ int QtSurface::TextWidth(const std::string& text) {
 }
 
 void QtSurface::FillSolidRect(int x, int y, int width, int height, Rgb color) {
+    Flush();
+    lastLine_.clear();
     bkColor_ = color;
     if (width <= 0 || height <= 0) return;
     painter_.fillRect(QRect(x, y, width, height), ToQColor(color));

@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QPen>
 #include <QPoint>
+#include <QPolygon>
 
 #include "Surface.h"
 
@@ -16,7 +17,9 @@ namespace kelra {
 // LineTo leaving out its end point, Rectangle(l, t, r, b) covering l..r-1 and
 // t..b-1, texts with their cell's top at y on an opaque background. It saves
 // the painter's state on construction and restores it on destruction, and
-// draws under whatever transform the caller set.
+// draws under whatever transform the caller set. Connected lines are batched
+// into polylines: Flush() (or painter()) puts them out before the caller
+// paints on the painter directly.
 class QtSurface : public Surface {
 public:
     explicit QtSurface(QPainter& painter);
@@ -36,8 +39,12 @@ public:
     int TextWidth(const std::string& text) override;
     // Like the classic device context, the fill colour also becomes the text background.
     void FillSolidRect(int x, int y, int width, int height, Rgb color) override;
+    void Flush() override;
 
-    QPainter& painter() { return painter_; }
+    QPainter& painter() {
+        Flush();
+        return painter_;
+    }
     // The QFont for a font by cell height: the pixel size is the largest whose
     // ascent + descent does not exceed the height. "Arial" falls back to
     // Liberation Sans where it is missing; an empty face is the system's face.
@@ -59,6 +66,10 @@ private:
     Rgb textColor_{0, 0, 0};
     Rgb bkColor_{255, 255, 255};
     QPoint pos_;
+    // Lines not yet painted, all with the current pen, joined end to start.
+    QPolygon pending_;
+    // The last painted single line; painting it again changes nothing.
+    QPolygon lastLine_;
 };
 
 }  // namespace kelra

@@ -17,7 +17,6 @@ RecordingSurface::Op& RecordingSurface::Push(Kind kind) {
 
 void RecordingSurface::Clear() {
     ops_.clear();
-    ops_.shrink_to_fit();
 }
 
 void RecordingSurface::Rectangle(int left, int top, int right, int bottom) {

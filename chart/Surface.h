@@ -63,6 +63,9 @@ public:
     virtual void TextOut(int x, int y, const std::string& text) = 0;
     virtual int TextWidth(const std::string& text) = 0;
     virtual void FillSolidRect(int x, int y, int width, int height, Rgb color) = 0;
+    // Puts out anything a surface holds back (batched lines); the chart calls
+    // it at the end of every draw.
+    virtual void Flush() {}
 };
 
 // The window a chart belongs to: gives the client rectangle of its frame.

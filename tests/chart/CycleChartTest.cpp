@@ -34,12 +34,12 @@ protected:
     void AddPlainSeries(int count) {
         chart.AddSeries(0, "Days", std::nullopt, std::nullopt);
         const Rgb colors[] = {kRed, kBlue, kGreen};
-        for (int i = 0; i < count; ++i) chart.AddSeries(3, "S" + std::to_string(i + 1), Pen{1, colors[i % 3]}, std::nullopt);
+        for (int i = 0; i < count; ++i) chart.AddSeries(3, std::string("S").append(std::to_string(i + 1)), Pen{1, colors[i % 3]}, std::nullopt);
         chart.SetColumnCount(chart.SeriesCount());
     }
     void AddRows(int n, const std::vector<std::string>& values) {
         for (int r = 0; r < n; ++r) {
-            std::vector<std::string> cells{"d" + std::to_string(r)};
+            std::vector<std::string> cells{std::string("d").append(std::to_string(r))};
             cells.insert(cells.end(), values.begin(), values.end());
             chart.AddRow(cells);
         }

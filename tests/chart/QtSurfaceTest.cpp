@@ -131,6 +131,27 @@ TEST(QtSurface, KeepsTheCallersTransformAndRestoresThePainter) {
     EXPECT_EQ(At(image, 20, 20), kGrey);
 }
 
+TEST(QtSurface, BatchedLinesKeepTheDrawingOrder) {
+    QImage image = Blank(20, 20);
+    QPainter p(&image);
+    {
+        QtSurface s(p);
+        s.MoveTo(0, 5);
+        s.LineTo(10, 5);
+        s.FillSolidRect(0, 4, 5, 3, kBlue);  // over the line
+        s.MoveTo(0, 5);
+        s.LineTo(10, 5);                      // the same line again, over the fill
+        s.MoveTo(0, 10);
+        s.LineTo(10, 10);
+        s.painter().fillRect(QRect(0, 9, 5, 3), Qt::green);  // the caller paints after the line
+    }
+    p.end();
+    EXPECT_EQ(At(image, 2, 5), kBlack);
+    EXPECT_EQ(At(image, 2, 4), kBlue);
+    EXPECT_EQ(At(image, 2, 10), (Rgb{0, 255, 0}));
+    EXPECT_EQ(At(image, 7, 10), kBlack);
+}
+
 class Host : public ChartHost {
 public:
     Rect FrameClientRect() const override { return Rect{0, 0, 820, 520}; }
@@ -147,7 +168,7 @@ TEST(QtSurface, DrawsAFilledChart) {
     chart.SetColumnCount(3);
     chart.yAutoscale = false;  // -300..500, half a pixel per unit
     chart.showMarks = true;
-    for (int r = 0; r < 31; ++r) chart.AddRow({"12/" + std::to_string(r + 1) + "/26", "110", "-110"});
+    for (int r = 0; r < 31; ++r) chart.AddRow({std::string("12/").append(std::to_string(r + 1)).append("/26"), "110", "-110"});
 
     QImage image = Blank(820, 520);
     {
