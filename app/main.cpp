@@ -1,11 +1,12 @@
 #include <QApplication>
-#include <QMainWindow>
+
+#include "KelraApp.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QMainWindow w;
-    w.setWindowTitle(QStringLiteral("Kelra"));
-    w.resize(900, 650);
-    w.show();
-    return app.exec();
+    QApplication qtApp(argc, argv);
+    kelra::CKelraApp app;
+    if (!app.InitInstance()) return 1;
+    const int result = QApplication::exec();
+    app.ExitInstance();
+    return result;
 }

@@ -60,7 +60,7 @@ CKelraView::CKelraView(int viewMode, QWidget* parent) : QAbstractScrollArea(pare
     SetScrollSizes(0, 0, QSize(0, 0), QSize(0, 0));
 }
 
-CKelraView::~CKelraView() = default;
+CKelraView::~CKelraView() { OnDestroy(); }
 
 void CKelraView::Create(const PersonProfile& source) {
     calc.ResetProfile(profile);

@@ -16,8 +16,14 @@
 #include "Surface.h"
 
 class QPainter;
+class QPrinter;
+class QRect;
 
 namespace kelra {
+
+class CKelraDoc;
+class CMainFrame;
+class ViewServices;
 
 // The content of a person window: the person's chart with the today
 // indicator (mode 0) or the comments page for the current day (mode 1).
@@ -54,6 +60,21 @@ public:
 
     Rect FrameClientRect() const override;
 
+    // Commands: Properties, Comments and the print flow.
+    void OnProperties();
+    void OnComments();
+    void OnFilePrint(bool direct);
+    void OnFilePrintPreview(int* previewPages);
+    // One page: the window's picture scaled to the page's width.
+    bool PrintTo(QPrinter& printer);
+    void RenderPrintPage(QPainter& painter, const QRect& page);
+
+    // Writes the day table to the data file and tells the user of a failure.
+    void ExportDataFile();
+    // The window is going: a chart window records its person and writes its
+    // data file. Runs once, at close or at the latest at destruction.
+    void OnDestroy();
+
     // Total size, page and line steps in pixels; the bars follow them.
     void SetScrollSizes(int totalWidth, int totalHeight, QSize page, QSize line);
     QSize ScrollTotalSize() const { return scrollTotal_; }
@@ -77,6 +98,11 @@ public:
     CBiorhythmCalc calc;
     std::unique_ptr<CycleChart> chart;
     DayRecordArray days;
+    CKelraDoc* document = nullptr;
+    CMainFrame* mainFrame = nullptr;
+    ViewServices* services = nullptr;
+    // Set for the unseen window of a refused reopen: it leaves no trace.
+    bool discarded = false;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -84,6 +110,7 @@ protected:
     bool viewportEvent(QEvent* event) override;
 
 private:
+    bool destroyed_ = false;
     void UpdateBars();
 
     QSize scrollTotal_{0, 0};

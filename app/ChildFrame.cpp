@@ -1,0 +1,38 @@
+#include "ChildFrame.h"
+
+#include <QCloseEvent>
+
+#include "CKelraView.h"
+#include "KelraDoc.h"
+
+namespace kelra {
+
+CChildFrame::CChildFrame(CKelraDoc* doc, QWidget* parent) : QMdiSubWindow(parent), doc_(doc) {
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+CChildFrame::~CChildFrame() {
+    // The view's teardown (recent entry, data file) runs while the document
+    // still knows the frame.
+    delete widget();
+    if (doc_) doc_->RemoveFrame(this);
+}
+
+void CChildFrame::PreCreateWindow(const QSize& platformDefault) {
+    QSize size = platformDefault;
+    if (nextViewMode == 0) size.setHeight(450);
+    else if (nextViewMode == 1) size.setWidth(700);
+    resize(size);
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event) {
+    QMdiSubWindow::closeEvent(event);
+    // The person is recorded and the file written when the window closes, not
+    // whenever the object happens to go.
+    if (event->isAccepted())
+        if (CKelraView* view = View()) view->OnDestroy();
+}
+
+CKelraView* CChildFrame::View() const { return dynamic_cast<CKelraView*>(widget()); }
+
+}  // namespace kelra

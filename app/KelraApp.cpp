@@ -1,0 +1,69 @@
+#include "KelraApp.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QSettings>
+
+#include "Icons.h"
+#include "KelraDoc.h"
+#include "MainFrame.h"
+
+namespace kelra {
+namespace {
+
+// Reads a small whole number whatever the store holds.
+int ReadPreviewPages(QSettings& settings) {
+    bool ok = false;
+    const int pages = settings.value(QStringLiteral("Settings/PreviewPages"), 1).toInt(&ok);
+    return ok && (pages == 1 || pages == 2) ? pages : 1;
+}
+
+}  // namespace
+
+CKelraApp::CKelraApp() = default;
+
+CKelraApp::~CKelraApp() {
+    // Windows go before the template whose documents they belong to.
+    mainFrame_.reset();
+    template_.reset();
+}
+
+bool CKelraApp::InitInstance() {
+    QCoreApplication::setOrganizationName(QStringLiteral("Telmark"));
+    QCoreApplication::setApplicationName(QStringLiteral("Kelra"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0.1"));
+    QApplication::setWindowIcon(AppIcon());
+
+    {
+        QSettings settings;
+        recentFiles_.Load(settings);
+        previewPages = ReadPreviewPages(settings);
+    }
+
+    mainFrame_ = std::make_unique<CMainFrame>(&recentFiles_);
+    template_ = std::make_unique<CDocTemplate>(mainFrame_.get());
+    personTemplate = template_.get();
+    mainFrame_->personTemplate = personTemplate;
+    mainFrame_->previewPages = &previewPages;
+    if (mainFrame_->OnCreate() != 0) return false;
+
+    // The command line is read and nothing is done with it.
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.parse(QCoreApplication::arguments());
+
+    mainFrame_->show();
+    mainFrame_->repaint();
+    return true;
+}
+
+int CKelraApp::ExitInstance() {
+    QSettings settings;
+    recentFiles_.Save(settings);
+    settings.setValue(QStringLiteral("Settings/PreviewPages"), previewPages);
+    settings.sync();
+    return settings.status() == QSettings::NoError ? 0 : 1;
+}
+
+}  // namespace kelra

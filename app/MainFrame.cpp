@@ -1,0 +1,531 @@
+#include "MainFrame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QUrl>
+#include <QWhatsThis>
+
+#include "AboutDlg.h"
+#include "BiorhythmCalc.h"
+#include "CDia_Person.h"
+#include "CKelraView.h"
+#include "ChildFrame.h"
+#include "Clock.h"
+#include "CommandIds.h"
+#include "Icons.h"
+#include "InvalidArgument.h"
+#include "KelraDoc.h"
+#include "RecentEntry.h"
+#include "RecentFileList.h"
+#include "UiHelpers.h"
+
+namespace kelra {
+namespace {
+
+const QString kContextHelpText = QStringLiteral("Select an object on which to get Help");
+
+}  // namespace
+
+CMainFrame::CMainFrame(RecentFileList* recentFiles, QWidget* parent)
+    : QMainWindow(parent), recentFiles_(recentFiles) {
+    // The defaults follow the moment the frame is made, not a later New Person.
+    defaultProfile = MakeDefaultProfile(Now());
+    setWindowTitle(QStringLiteral("Kelra"));
+    setWindowIcon(AppIcon());
+    documentIcon_ = DocumentIconImage();
+    resize(1000, 720);
+}
+
+CMainFrame::~CMainFrame() { qApp->removeEventFilter(this); }
+
+int CMainFrame::OnCreate() {
+    mdiArea_ = new QMdiArea(this);
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(mdiArea_);
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow*) {
+        UpdateMenus();
+        UpdateCaption();
+    });
+
+    CreateActions();
+
+    toolBar_ = new QToolBar(QStringLiteral("Standard"), this);
+    toolBar_->setObjectName(QString::number(ID_VIEW_TOOLBAR));
+    toolBar_->setIconSize(QSize(16, 16));
+    toolBar_->setMovable(true);
+    toolBar_->setFloatable(true);
+    toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
+    toolBar_->addAction(Action(ID_NEW_PERSON));
+    toolBar_->addAction(Action(ID_PROPERTIES));
+    toolBar_->addAction(Action(ID_COMMENTS));
+    addToolBar(Qt::TopToolBarArea, toolBar_);
+    setDockOptions(dockOptions() | QMainWindow::AllowNestedDocks);
+
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QString::number(ID_VIEW_STATUS_BAR));
+    idlePane_ = new QLabel(QStringLiteral(" "), bar);
+    bar->addWidget(idlePane_, 1);
+    for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
+        auto* pane = new QLabel(QString::fromLatin1(indicator), bar);
+        pane->setObjectName(QString::fromLatin1(indicator));
+        pane->setFrameShape(QFrame::Panel);
+        pane->setFrameShadow(QFrame::Sunken);
+        // The lock states cannot be read on every platform; the panes stay dim.
+        pane->setEnabled(false);
+        bar->addPermanentWidget(pane);
+    }
+    if (!toolBar_ || !bar) return -1;
+
+    CreateMenus();
+    qApp->installEventFilter(this);
+
+    CBiorhythmCalc().CopyProfile(lastEnteredProfile, defaultProfile);
+    UpdateMenus();
+    return 0;
+}
+
+QAction* CMainFrame::MakeAction(int id, const QString& text, const QString& prompt, std::function<void()> handler) {
+    auto* action = new QAction(text, this);
+    action->setData(id);
+    action->setObjectName(QString::number(id));
+    const qsizetype nl = prompt.indexOf(QLatin1Char('\n'));
+    action->setStatusTip(nl >= 0 ? prompt.left(nl) : prompt);
+    if (nl >= 0) action->setToolTip(prompt.mid(nl + 1));
+    action->setShortcutContext(Qt::ApplicationShortcut);
+    if (handler) {
+        connect(action, &QAction::triggered, this, [this, id] { ExecuteCommand(id); });
+    } else {
+        action->setEnabled(false);  // no handler: present and inactive
+    }
+    actions_[id] = action;
+    addAction(action);
+    return action;
+}
+
+void CMainFrame::CreateActions() {
+    auto frame = [](auto fn) { return std::function<void()>(fn); };
+    MakeAction(ID_NEW_PERSON, QStringLiteral("New Person"), QStringLiteral("New Person\nNew Person"),
+               frame([this] { OnNewPerson(); }))
+        ->setIcon(NewPersonIcon());
+    MakeAction(ID_PROPERTIES, QStringLiteral("Properties"),
+               QStringLiteral("Show Properties Dialog\nShow Properties Dialog"), frame([] {}))
+        ->setIcon(PropertiesIcon());
+    MakeAction(ID_COMMENTS, QStringLiteral("Comments"), QStringLiteral("Show Comments\nShow Comments"),
+               frame([] {}))
+        ->setIcon(CommentsIcon());
+    MakeAction(ID_FILE_NEW, QStringLiteral("&New"), QStringLiteral("New Person\nNew Person"),
+               frame([this] { OnFileNew(); }))
+        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
+    MakeAction(ID_FILE_OPEN, QStringLiteral("&Open..."), QStringLiteral("Open an existing document\nOpen"),
+               frame([this] { OnFileOpen(); }))
+        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+    MakeAction(ID_FILE_SAVE, QStringLiteral("&Save"), QStringLiteral("Save the active document\nSave"),
+               frame([this] { OnFileSave(); }))
+        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    MakeAction(ID_FILE_CLOSE, QStringLiteral("&Close"), QStringLiteral("Close the active document\nClose"),
+               frame([this] { OnFileClose(); }));
+    MakeAction(ID_FILE_PRINT, QStringLiteral("&Print..."), QStringLiteral("Print the active document\nPrint"),
+               frame([] {}))
+        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
+    MakeAction(ID_FILE_PRINT_DIRECT, QStringLiteral("Print &Direct"),
+               QStringLiteral("Print the active document using current options\nQuick Print"), frame([] {}));
+    MakeAction(ID_FILE_PRINT_PREVIEW, QStringLiteral("Print Pre&view"),
+               QStringLiteral("Display full pages\nPrint Preview"), frame([] {}));
+    MakeAction(ID_APP_EXIT, QStringLiteral("E&xit"),
+               QStringLiteral("Quit the application; prompts to save documents\nExit"), frame([this] { close(); }));
+    MakeAction(ID_VIEW_TOOLBAR, QStringLiteral("&Toolbar"), QStringLiteral("Show or hide the toolbar\nToggle ToolBar"),
+               frame([this] { toolBar_->setVisible(!toolBar_->isVisible()); }));
+    MakeAction(ID_VIEW_STATUS_BAR, QStringLiteral("&Status Bar"),
+               QStringLiteral("Show or hide the status bar\nToggle StatusBar"),
+               frame([this] { statusBar()->setVisible(!statusBar()->isVisible()); }));
+    Action(ID_VIEW_TOOLBAR)->setCheckable(true);
+    Action(ID_VIEW_TOOLBAR)->setChecked(true);
+    Action(ID_VIEW_STATUS_BAR)->setCheckable(true);
+    Action(ID_VIEW_STATUS_BAR)->setChecked(true);
+    MakeAction(ID_WINDOW_NEW, QStringLiteral("&New Window"),
+               QStringLiteral("Open another window for the active document\nNew Window"),
+               frame([this] { OnWindowNew(); }));
+    MakeAction(ID_WINDOW_CASCADE, QStringLiteral("&Cascade"),
+               QStringLiteral("Arrange windows so they overlap\nCascade Windows"),
+               frame([this] { mdiArea_->cascadeSubWindows(); }));
+    MakeAction(ID_WINDOW_TILE_HORZ, QStringLiteral("&Tile"),
+               QStringLiteral("Arrange windows as non-overlapping tiles\nTile Windows"),
+               frame([this] { mdiArea_->tileSubWindows(); }));
+    MakeAction(ID_WINDOW_ARRANGE, QStringLiteral("&Arrange Icons"),
+               QStringLiteral("Arrange icons at the bottom of the window\nArrange Icons"),
+               frame([this] { OnWindowArrange(); }));
+    MakeAction(ID_HELP_FINDER, QStringLiteral("&Help Topics"), QStringLiteral("List Help topics\nHelp Topics"),
+               frame([this] { OnHelp(); }));
+    MakeAction(ID_HELP, QStringLiteral("Help"), QStringLiteral("Display help for current task or command\nHelp"),
+               frame([this] { OnHelp(); }))
+        ->setShortcut(QKeySequence(Qt::Key_F1));
+    MakeAction(ID_DEFAULT_HELP, QStringLiteral("Help"), QStringLiteral("Display help\nHelp"),
+               frame([this] { OnHelp(); }));
+    MakeAction(ID_CONTEXT_HELP, QStringLiteral("Context Help"),
+               QStringLiteral("Display help for clicked on buttons, menus and windows\nHelp"),
+               frame([this] { OnContextHelp(); }))
+        ->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    MakeAction(ID_APP_ABOUT, QStringLiteral("&About Kelra..."),
+               QStringLiteral("Display program information, version number and copyright\nAbout"),
+               frame([this] { OnAppAbout(); }));
+
+    // Keys without a handler: present, inactive.
+    struct Inactive {
+        int id;
+        const char* text;
+        QList<QKeySequence> keys;
+    };
+    const Inactive inactive[] = {
+        {ID_EDIT_UNDO, "&Undo", {QKeySequence(QStringLiteral("Ctrl+Z")), QKeySequence(QStringLiteral("Alt+Backspace"))}},
+        {ID_EDIT_CUT, "Cu&t", {QKeySequence(QStringLiteral("Ctrl+X")), QKeySequence(QStringLiteral("Shift+Del"))}},
+        {ID_EDIT_COPY, "&Copy", {QKeySequence(QStringLiteral("Ctrl+C")), QKeySequence(QStringLiteral("Ctrl+Ins"))}},
+        {ID_EDIT_PASTE, "&Paste", {QKeySequence(QStringLiteral("Ctrl+V")), QKeySequence(QStringLiteral("Shift+Ins"))}},
+        {ID_NEXT_PANE, "Next Pane", {QKeySequence(Qt::Key_F6)}},
+        {ID_PREV_PANE, "Previous Pane", {QKeySequence(Qt::SHIFT | Qt::Key_F6)}},
+    };
+    for (const auto& i : inactive) MakeAction(i.id, QString::fromLatin1(i.text), QString(), nullptr)->setShortcuts(i.keys);
+}
+
+QMenu* CMainFrame::BuildFileMenu(bool child) {
+    auto* menu = new QMenu(QStringLiteral("&File"), this);
+    menu->addAction(Action(ID_NEW_PERSON));
+    if (child) menu->addAction(Action(ID_FILE_CLOSE));
+    menu->addSeparator();
+    menu->addSeparator();  // the recent entries go between the two separators
+    if (!child) menu->addAction(Action(ID_FILE_CLOSE));
+    menu->addAction(Action(ID_APP_EXIT));
+    return menu;
+}
+
+void CMainFrame::CreateMenus() {
+    auto makeView = [this](bool child) {
+        auto* m = new QMenu(QStringLiteral("&View"), this);
+        m->addAction(Action(ID_VIEW_TOOLBAR));
+        m->addAction(Action(ID_VIEW_STATUS_BAR));
+        if (child) {
+            m->addSeparator();
+            m->addAction(Action(ID_PROPERTIES));
+            m->addAction(Action(ID_COMMENTS));
+        }
+        return m;
+    };
+    auto makeHelp = [this] {
+        auto* m = new QMenu(QStringLiteral("&Help"), this);
+        m->addAction(Action(ID_HELP_FINDER));
+        m->addSeparator();
+        m->addAction(Action(ID_APP_ABOUT));
+        return m;
+    };
+    file128_ = BuildFileMenu(false);
+    file129_ = BuildFileMenu(true);
+    auto* window = new QMenu(QStringLiteral("&Window"), this);
+    window->addAction(Action(ID_WINDOW_NEW));
+    window->addAction(Action(ID_WINDOW_CASCADE));
+    window->addAction(Action(ID_WINDOW_TILE_HORZ));
+    window->addAction(Action(ID_WINDOW_ARRANGE));
+    menus128_ = {file128_, makeView(false), makeHelp()};
+    menus129_ = {file129_, makeView(true), window, makeHelp()};
+    RebuildRecentMenus();
+    for (QMenu* m : menus128_) menuBar()->addMenu(m);
+}
+
+void CMainFrame::FillRecentItems(QMenu* menu, QAction* before) {
+    if (recentFiles_->IsEmpty()) {
+        auto* placeholder = new QAction(QStringLiteral("Recent File"), menu);
+        placeholder->setData(int{ID_FILE_MRU_FIRST});
+        placeholder->setEnabled(false);
+        menu->insertAction(before, placeholder);
+        recentActions_.append(placeholder);
+        return;
+    }
+    for (int i = 0; i < recentFiles_->Size(); ++i) {
+        auto* item = new QAction(RecentFileList::MenuText(i, recentFiles_->At(i)), menu);
+        item->setData(ID_FILE_MRU_FIRST + i);
+        item->setStatusTip(QStringLiteral("Open this document"));
+        connect(item, &QAction::triggered, this, [this, i] { ExecuteCommand(ID_FILE_MRU_FIRST + i); });
+        menu->insertAction(before, item);
+        recentActions_.append(item);
+    }
+}
+
+void CMainFrame::RebuildRecentMenus() {
+    for (QAction* a : recentActions_) delete a;
+    recentActions_.clear();
+    for (QMenu* menu : {file128_, file129_}) {
+        if (!menu) continue;
+        // The entries sit right after the first separator.
+        const auto items = menu->actions();
+        for (int i = 0; i + 1 < items.size(); ++i) {
+            if (items[i]->isSeparator()) {
+                FillRecentItems(menu, items[i + 1]);
+                break;
+            }
+        }
+    }
+}
+
+QAction* CMainFrame::Action(int id) const {
+    auto it = actions_.find(id);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+CKelraView* CMainFrame::ActiveView() const {
+    auto* frame = dynamic_cast<CChildFrame*>(mdiArea_ ? mdiArea_->activeSubWindow() : nullptr);
+    return frame ? frame->View() : nullptr;
+}
+
+CKelraDoc* CMainFrame::ActiveDocument() const {
+    auto* frame = dynamic_cast<CChildFrame*>(mdiArea_ ? mdiArea_->activeSubWindow() : nullptr);
+    return frame ? frame->Document() : nullptr;
+}
+
+QSize CMainFrame::DefaultChildSize() const {
+    // The platform's default for a new child: three quarters of the area.
+    const QSize area = mdiArea_ && mdiArea_->viewport()->width() > 100 ? mdiArea_->viewport()->size() : QSize(800, 600);
+    return QSize(area.width() * 3 / 4, area.height() * 3 / 4);
+}
+
+QString CMainFrame::IdleText() const { return idlePane_ ? idlePane_->text() : QString(); }
+
+bool CMainFrame::RouteToView(int id) {
+    CKelraView* view = ActiveView();
+    if (!view) return false;
+    switch (id) {
+        case ID_PROPERTIES: view->OnProperties(); return true;
+        case ID_COMMENTS: view->OnComments(); return true;
+        case ID_FILE_PRINT: view->OnFilePrint(false); return true;
+        case ID_FILE_PRINT_DIRECT: view->OnFilePrint(true); return true;
+        case ID_FILE_PRINT_PREVIEW: view->OnFilePrintPreview(previewPages); return true;
+        default: return false;
+    }
+}
+
+bool CMainFrame::ExecuteCommand(int id) {
+    try {
+        if (RouteToView(id)) return true;
+        if (id >= ID_FILE_MRU_FIRST && id <= ID_FILE_MRU_LAST) {
+            OnOpenRecentFile(id - ID_FILE_MRU_FIRST);
+            return true;
+        }
+        switch (id) {
+            case ID_NEW_PERSON: OnNewPerson(); return true;
+            case ID_FILE_NEW: OnFileNew(); return true;
+            case ID_FILE_OPEN: OnFileOpen(); return true;
+            case ID_FILE_SAVE: OnFileSave(); return true;
+            case ID_FILE_CLOSE: OnFileClose(); return true;
+            case ID_APP_EXIT: close(); return true;
+            case ID_WINDOW_NEW: OnWindowNew(); return true;
+            case ID_WINDOW_CASCADE: mdiArea_->cascadeSubWindows(); return true;
+            case ID_WINDOW_TILE_HORZ: mdiArea_->tileSubWindows(); return true;
+            case ID_WINDOW_ARRANGE: OnWindowArrange(); return true;
+            case ID_HELP_FINDER:
+            case ID_HELP:
+            case ID_DEFAULT_HELP: OnHelp(); return true;
+            case ID_CONTEXT_HELP: OnContextHelp(); return true;
+            case ID_APP_ABOUT: OnAppAbout(); return true;
+            case ID_VIEW_TOOLBAR: toolBar_->setVisible(!toolBar_->isVisible()); return true;
+            case ID_VIEW_STATUS_BAR: statusBar()->setVisible(!statusBar()->isVisible()); return true;
+            default: return false;
+        }
+    } catch (const InvalidArgumentError& e) {
+        ShowWarning(this, QString::fromUtf8(e.what()));
+        return true;
+    }
+}
+
+void CMainFrame::OnNewPerson() {
+    CDia_Person dlg;
+    CBiorhythmCalc().CopyProfile(lastEnteredProfile, defaultProfile);
+    dlg.profile = &lastEnteredProfile;
+    if (dlg.exec() != 2) {
+        nextViewMode = 0;
+        if (CKelraDoc* doc = personTemplate->OpenDocumentFile(nullptr, true)) {
+            const QString text = QString::fromStdString(PersonEntryText(lastEnteredProfile));
+            doc->SetPathName(PersonEntryPath(QDir::currentPath(), text), true);
+        }
+        nextViewMode = 0;
+    }
+}
+
+void CMainFrame::OnFileNew() {
+    nextViewMode = 0;
+    personTemplate->OpenDocumentFile(nullptr, true);
+}
+
+void CMainFrame::OnFileOpen() {
+    const QString path = fileDialog ? fileDialog(false, QString())
+                                    : QFileDialog::getOpenFileName(this, QStringLiteral("Open"), QDir::currentPath(),
+                                                                   QStringLiteral("All Files (*)"));
+    if (!path.isEmpty()) personTemplate->OpenDocumentFile(&path, true);
+}
+
+void CMainFrame::OnFileSave() {
+    CKelraDoc* doc = ActiveDocument();
+    if (!doc) return;
+    QString path = doc->GetPathName();
+    // Only an existing, writable file is saved without asking.
+    if (path.isEmpty() || !QFileInfo(path).isFile() || !QFileInfo(path).isWritable()) {
+        const QString suggested = QDir::current().filePath(doc->GetTitle());
+        path = fileDialog ? fileDialog(true, suggested)
+                          : QFileDialog::getSaveFileName(this, QStringLiteral("Save As"), suggested,
+                                                         QStringLiteral("All Files (*)"));
+        if (path.isEmpty()) return;
+    }
+    // A document has no content: the file is written empty.
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        ShowWarning(this, QStringLiteral("Can not open an output file \"%1\".").arg(QFileInfo(path).fileName()));
+        return;
+    }
+    file.close();
+    doc->SetModifiedFlag(false);
+    doc->SetPathName(path, true);
+}
+
+void CMainFrame::OnFileClose() {
+    CKelraDoc* doc = ActiveDocument();
+    if (!doc) return;
+    for (CChildFrame* frame : doc->Frames()) frame->close();
+}
+
+void CMainFrame::OnOpenRecentFile(int index) {
+    if (index < 0 || index >= recentFiles_->Size()) return;
+    const QString path = recentFiles_->At(index);
+    if (!personTemplate->OpenDocumentFile(&path, true)) {
+        recentFiles_->Remove(recentFiles_->IndexOf(path));
+        RebuildRecentMenus();
+        UpdateMenus();
+    }
+}
+
+void CMainFrame::OnWindowNew() {
+    CKelraDoc* doc = ActiveDocument();
+    if (!doc) return;
+    nextViewMode = 0;
+    CChildFrame* frame = personTemplate->CreateNewFrame(doc);
+    frame->show();
+    mdiArea_->setActiveSubWindow(frame);
+}
+
+void CMainFrame::OnWindowArrange() {
+    // Minimised windows line up along the bottom edge.
+    int x = 0;
+    for (QMdiSubWindow* w : mdiArea_->subWindowList()) {
+        if (!w->isMinimized()) continue;
+        w->move(x, mdiArea_->viewport()->height() - w->height());
+        x += w->width();
+    }
+}
+
+void CMainFrame::OnHelp() {
+    const QFileInfo exe(QCoreApplication::applicationFilePath());
+    const QDir dir = exe.absoluteDir();
+    for (const QString& ext : {QStringLiteral(".chm"), QStringLiteral(".CHM"), QStringLiteral(".html")}) {
+        for (const QString& base : {exe.completeBaseName(), QStringLiteral("Kelra")}) {
+            const QString file = dir.filePath(base + ext);
+            if (QFileInfo::exists(file)) {
+                QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+                return;
+            }
+        }
+    }
+    ShowWarning(this, QStringLiteral("No help file is installed. Kelra looks for %1 beside the program.")
+                          .arg(exe.completeBaseName() + QStringLiteral(".chm")));
+}
+
+void CMainFrame::OnContextHelp() {
+    QWhatsThis::enterWhatsThisMode();
+    statusBar()->showMessage(kContextHelpText);
+}
+
+void CMainFrame::OnAppAbout() {
+    CAboutDlg dlg;
+    dlg.exec();
+}
+
+void CMainFrame::AddToRecentFileList(const QString& path) {
+    recentFiles_->Add(path);
+    RebuildRecentMenus();
+    UpdateMenus();
+}
+
+void CMainFrame::AddRecentPerson(const QString& text) {
+    AddToRecentFileList(PersonEntryPath(QDir::currentPath(), text));
+}
+
+bool CMainFrame::OpenCommentsWindow(const PersonProfile& source, const QString& title) {
+    nextViewMode = 1;
+    nextViewSource = &source;
+    CKelraDoc* doc = personTemplate->OpenDocumentFile(nullptr, true);
+    if (doc) doc->SetTitle(title);
+    nextViewSource = nullptr;
+    nextViewMode = 0;
+    return doc != nullptr;
+}
+
+void CMainFrame::UpdateMenus() {
+    bool child = false;
+    if (mdiArea_)
+        for (QMdiSubWindow* w : mdiArea_->subWindowList()) child = child || !w->isHidden();
+    if (child != childMenus_) {
+        childMenus_ = child;
+        menuBar()->clear();
+        for (QMenu* m : child ? menus129_ : menus128_) menuBar()->addMenu(m);
+    }
+    const bool active = ActiveView() != nullptr;
+    for (int id : {ID_PROPERTIES, ID_COMMENTS, ID_FILE_PRINT, ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW,
+                   ID_FILE_SAVE, ID_FILE_CLOSE, ID_WINDOW_NEW})
+        if (QAction* a = Action(id)) a->setEnabled(active);
+    for (int id : {ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_ARRANGE})
+        if (QAction* a = Action(id)) a->setEnabled(child);
+}
+
+void CMainFrame::UpdateCaption() {
+    QMdiSubWindow* active = mdiArea_ ? mdiArea_->activeSubWindow() : nullptr;
+    auto* frame = dynamic_cast<CChildFrame*>(active);
+    if (!frame || !frame->Document()) {
+        setWindowTitle(QStringLiteral("Kelra"));
+        return;
+    }
+    const QString title = frame->windowTitle();
+    setWindowTitle(frame->isMaximized() ? QStringLiteral("Kelra - [%1]").arg(title)
+                                        : QStringLiteral("Kelra - %1").arg(title));
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    // Every window closes (chart windows record their person and write their
+    // files) before the settings are written.
+    for (QMdiSubWindow* w : mdiArea_->subWindowList()) w->close();
+    event->accept();
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::LeaveWhatsThisMode:
+            statusBar()->clearMessage();
+            break;
+        case QEvent::WindowStateChange:
+            if (qobject_cast<QMdiSubWindow*>(watched)) UpdateCaption();
+            break;
+        default:
+            break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace kelra

@@ -1,0 +1,272 @@
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSettings>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "AppTestSupport.h"
+#include "CKelraView.h"
+#include "ChildFrame.h"
+#include "CommandIds.h"
+#include "KelraDoc.h"
+#include "MainFrame.h"
+
+using namespace kelra;
+using kelra::test::AppTest;
+
+namespace {
+
+QStringList MenuTexts(QMenu* menu) {
+    QStringList out;
+    for (QAction* a : menu->actions()) out << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    return out;
+}
+
+QMenu* TopMenu(CMainFrame* frame, const QString& title) {
+    for (QAction* a : frame->menuBar()->actions())
+        if (a->text() == title) return a->menu();
+    return nullptr;
+}
+
+void PressButton(QDialog* dlg, int id) {
+    auto* button = dlg->findChild<QPushButton*>(QString::number(id));
+    ASSERT_NE(button, nullptr);
+    button->click();
+}
+
+class MainFrameTest : public AppTest {
+protected:
+    CMainFrame* Frame() { return app_->MainFrame(); }
+    QList<QMdiSubWindow*> Windows() { return Frame()->MdiArea()->subWindowList(); }
+    CKelraView* ActiveView() { return Frame()->ActiveView(); }
+    QStringList Recent() { return app_->RecentFiles().Entries(); }
+    QString EntryPath(const QString& text) { return QDir::toNativeSeparators(Dir()) + QDir::separator() + text; }
+
+    // New Person with a name typed into the dialog, then OK.
+    void NewPerson(const QString& name) {
+        WithModal([&] { Frame()->ExecuteCommand(ID_NEW_PERSON); },
+                  [&](QDialog* dlg) {
+                      auto* edit = dlg->findChild<QLineEdit*>(QStringLiteral("1000"));
+                      ASSERT_NE(edit, nullptr);
+                      edit->setText(name);
+                      PressButton(dlg, 1);
+                  });
+        QApplication::processEvents();
+    }
+    void Paint() {
+        for (QMdiSubWindow* w : Windows()) w->widget()->repaint();
+        QApplication::processEvents();
+    }
+};
+
+}  // namespace
+
+TEST_F(MainFrameTest, FirstStartWithAnEmptyStoreShowsGreyedRecentFile) {
+    Start();
+    EXPECT_EQ(Frame()->windowTitle(), QStringLiteral("Kelra"));
+    QMenu* file = TopMenu(Frame(), QStringLiteral("&File"));
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(MenuTexts(file), (QStringList{"New Person", "-", "Recent File", "-", "&Close", "E&xit"}));
+    EXPECT_FALSE(file->actions()[2]->isEnabled());
+    EXPECT_EQ(Frame()->menuBar()->actions().size(), 3);
+    EXPECT_TRUE(Windows().isEmpty());
+    EXPECT_EQ(Frame()->IdleText(), QStringLiteral(" "));
+    // Inactive keys exist and do nothing.
+    ASSERT_NE(Frame()->Action(ID_EDIT_COPY), nullptr);
+    EXPECT_FALSE(Frame()->Action(ID_EDIT_COPY)->isEnabled());
+    EXPECT_EQ(Frame()->ToolBar()->actions().size(), 3);
+}
+
+TEST_F(MainFrameTest, NewPersonOpensAChartWindowTitledInCapitals) {
+    Start();
+    NewPerson(QStringLiteral("Newborn"));
+    ASSERT_EQ(Windows().size(), 1);
+    EXPECT_EQ(Recent(), QStringList{EntryPath(QStringLiteral("Newborn, 06 Dec 2026"))});
+    Paint();
+    EXPECT_EQ(Windows()[0]->windowTitle(), QStringLiteral("NEWBORN"));
+    EXPECT_EQ(Frame()->windowTitle(), QStringLiteral("Kelra - NEWBORN"));
+    EXPECT_EQ(Windows()[0]->height(), 450);
+    // The child menus with the recent entry in place of "Recent File".
+    QMenu* file = TopMenu(Frame(), QStringLiteral("&File"));
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(MenuTexts(file), (QStringList{"New Person", "&Close", "-", "&1 Newborn, 06 Dec 2026", "-", "E&xit"}));
+    EXPECT_EQ(Frame()->menuBar()->actions().size(), 4);
+}
+
+TEST_F(MainFrameTest, CancelledNewPersonLeavesTheDefaultsForCtrlN) {
+    Start();
+    NewPerson(QStringLiteral("Alice"));
+    WithModal([&] { Frame()->ExecuteCommand(ID_NEW_PERSON); },
+              [&](QDialog* dlg) {
+                  dlg->findChild<QLineEdit*>(QStringLiteral("1000"))->setText(QStringLiteral("Bob"));
+                  PressButton(dlg, 2);
+              });
+    EXPECT_EQ(Windows().size(), 1);
+    Frame()->ExecuteCommand(ID_FILE_NEW);
+    ASSERT_EQ(Windows().size(), 2);
+    EXPECT_EQ(ActiveView()->profile.name, "NEWBORN");
+    EXPECT_EQ(Recent().size(), 1);  // Ctrl+N gives no path
+    Paint();
+    EXPECT_EQ(ActiveView()->profile.birthDate, DateTime(2026, 12, 6, 10, 30, 0));
+}
+
+TEST_F(MainFrameTest, TwoNewPersonsWithTheSameNameMakeTwoWindowsAndOneEntry) {
+    Start();
+    NewPerson(QStringLiteral("Ann"));
+    NewPerson(QStringLiteral("Ann"));
+    EXPECT_EQ(Windows().size(), 2);
+    EXPECT_EQ(Recent(), QStringList{EntryPath(QStringLiteral("Ann, 06 Dec 2026"))});
+}
+
+TEST_F(MainFrameTest, ReopeningEntriesAndOpenWindows) {
+    Start();
+    app_->RecentFiles().Add(EntryPath(QStringLiteral("Smith, John, 06 Dec 2026")));
+    app_->RecentFiles().Add(EntryPath(QStringLiteral("Newborn, 06 Dec 2026")));
+    Frame()->RebuildRecentMenus();
+
+    Frame()->ExecuteCommand(ID_FILE_MRU_FIRST);  // Newborn
+    ASSERT_EQ(Windows().size(), 1);
+    EXPECT_EQ(ActiveView()->profile.name, "NEWBORN");
+    EXPECT_EQ(ActiveView()->profile.birthDate, DateTime(2026, 12, 6, 0, 0, 0));
+    EXPECT_EQ(Recent(), QStringList{EntryPath(QStringLiteral("Smith, John, 06 Dec 2026"))});
+
+    Frame()->ExecuteCommand(ID_FILE_MRU_FIRST);  // a name with a comma
+    ASSERT_EQ(Windows().size(), 2);
+    EXPECT_EQ(ActiveView()->profile.name, "SMITH, JOHN");
+    EXPECT_TRUE(Recent().isEmpty());
+
+    // Closing the reopened window brings the person back to the top, in capitals.
+    Windows()[1]->close();
+    QApplication::processEvents();
+    EXPECT_EQ(Recent(), QStringList{EntryPath(QStringLiteral("SMITH, JOHN, 06 Dec 2026"))});
+
+    // An entry whose New Person window is still open activates that window.
+    NewPerson(QStringLiteral("Carol"));
+    const auto before = Windows().size();
+    Frame()->MdiArea()->setActiveSubWindow(Windows()[0]);
+    const int carol = app_->RecentFiles().IndexOf(EntryPath(QStringLiteral("Carol, 06 Dec 2026")));
+    ASSERT_GE(carol, 0);
+    Frame()->ExecuteCommand(ID_FILE_MRU_FIRST + carol);
+    EXPECT_EQ(Windows().size(), before);
+    EXPECT_EQ(ActiveView()->profile.name, "CAROL");
+    EXPECT_GE(app_->RecentFiles().IndexOf(EntryPath(QStringLiteral("Carol, 06 Dec 2026"))), 0);
+
+    // Ctrl+O reopens from a file's name without reading it.
+    Frame()->fileDialog = [&](bool, const QString&) { return EntryPath(QStringLiteral("Dora, 01 Feb 1990")); };
+    Frame()->ExecuteCommand(ID_FILE_OPEN);
+    EXPECT_EQ(ActiveView()->profile.name, "DORA");
+    EXPECT_EQ(ActiveView()->profile.birthDate, DateTime(1990, 2, 1));
+}
+
+TEST_F(MainFrameTest, CommentsWindowTakesItsSourcesPerson) {
+    Start();
+    NewPerson(QStringLiteral("Ann"));
+    CKelraView* ann = ActiveView();
+    NewPerson(QStringLiteral("Bob"));
+    Frame()->MdiArea()->setActiveSubWindow(Windows()[0]);
+    ASSERT_EQ(ActiveView(), ann);
+    Frame()->ExecuteCommand(ID_COMMENTS);
+    ASSERT_EQ(Windows().size(), 3);
+    CKelraView* comments = ActiveView();
+    EXPECT_EQ(comments->mode, 1);
+    EXPECT_EQ(comments->profile.name, "ANN");
+    EXPECT_EQ(Windows()[2]->windowTitle(), QStringLiteral("Today's Comments for ANN"));
+    EXPECT_EQ(Windows()[2]->width(), 700);
+    // Comments in a comments window does nothing.
+    Frame()->ExecuteCommand(ID_COMMENTS);
+    EXPECT_EQ(Windows().size(), 3);
+    // Closing it records no one.
+    const QStringList before = Recent();
+    Windows()[2]->close();
+    QApplication::processEvents();
+    EXPECT_EQ(Recent(), before);
+}
+
+TEST_F(MainFrameTest, PropertiesOkRecomputesAndCancelKeepsTheProfile) {
+    Start();
+    NewPerson(QStringLiteral("Ann"));
+    CKelraView* view = ActiveView();
+    const int series = view->chart->SeriesCount();
+    WithModal([&] { Frame()->ExecuteCommand(ID_PROPERTIES); },
+              [&](QDialog* dlg) {
+                  dlg->findChild<QCheckBox*>(QStringLiteral("527"))->setChecked(true);
+                  PressButton(dlg, 2);
+              });
+    EXPECT_FALSE(view->profile.showIntuitional);
+    EXPECT_EQ(view->chart->SeriesCount(), series);
+    WithModal([&] { Frame()->ExecuteCommand(ID_PROPERTIES); },
+              [&](QDialog* dlg) {
+                  dlg->findChild<QCheckBox*>(QStringLiteral("527"))->setChecked(true);
+                  PressButton(dlg, 1);
+              });
+    EXPECT_TRUE(view->profile.showIntuitional);
+    EXPECT_EQ(view->chart->SeriesCount(), series + 1);
+    EXPECT_FALSE(QDir(Dir()).exists(QStringLiteral("Biorythms")));  // Properties never writes the file
+}
+
+TEST_F(MainFrameTest, ClosingAChartWindowWritesItsDataFile) {
+    Start();
+    NewPerson(QStringLiteral("Ann"));
+    ActiveView()->profile.writeDataFile = true;
+    Frame()->ExecuteCommand(ID_FILE_CLOSE);
+    QApplication::processEvents();
+    EXPECT_TRUE(Windows().isEmpty());
+    QFile file(QDir(Dir()).filePath(QStringLiteral("Biorythms/12_06_2026_ann.txt")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().count("\r\n"), 3 + 31);
+    EXPECT_TRUE(warnings_.isEmpty());
+    EXPECT_EQ(Frame()->menuBar()->actions().size(), 3);  // back to the empty menus
+}
+
+TEST_F(MainFrameTest, RecentListSurvivesARestartAndHoldsFifteen) {
+    Start();
+    for (int i = 0; i < 17; ++i) app_->RecentFiles().Add(EntryPath(QStringLiteral("P%1, 01 Jan 2000").arg(i)));
+    NewPerson(QStringLiteral("Last"));  // open at exit: recorded when it closes
+    Exit();
+    Start();
+    ASSERT_EQ(Recent().size(), 15);
+    EXPECT_EQ(Recent()[0], EntryPath(QStringLiteral("LAST, 06 Dec 2026")));
+    EXPECT_EQ(Recent()[1], EntryPath(QStringLiteral("P16, 01 Jan 2000")));
+}
+
+TEST_F(MainFrameTest, PrintingToPdfGivesOnePageWithTheChartAcrossIt) {
+    Start();
+    NewPerson(QStringLiteral("Ann"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString pdf = QDir(Dir()).filePath(QStringLiteral("chart.pdf"));
+    printer.setOutputFileName(pdf);
+    ASSERT_TRUE(ActiveView()->PrintTo(printer));
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 1);
+
+    // Rendered onto an image the size of a page, the frame spans the width.
+    QImage page(1200, 1600, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    ActiveView()->RenderPrintPage(painter, page.rect());
+    painter.end();
+    int left = page.width(), right = -1;
+    for (int x = 0; x < page.width(); ++x)
+        for (int y = 0; y < page.height(); y += 4)
+            if (qGray(page.pixel(x, y)) < 100) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    EXPECT_LT(left, page.width() / 20);
+    EXPECT_GT(right, page.width() * 19 / 20);
+}

@@ -1,0 +1,125 @@
+// The person view's commands and its life in the application: Properties,
+// Comments, printing, and what happens when a chart window goes.
+#include <algorithm>
+#include <cstring>
+
+#include <QDir>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "CDia_Parameters.h"
+#include "CKelraView.h"
+#include "Clock.h"
+#include "DataFile.h"
+#include "InvalidArgument.h"
+#include "QtSurface.h"
+#include "UiHelpers.h"
+#include "ViewServices.h"
+
+namespace kelra {
+
+void CKelraView::OnProperties() {
+    PersonProfile work;
+    calc.CopyProfile(work, profile);
+    CDia_Parameters dlg;
+    dlg.chartOptions = chart.get();
+    dlg.profile = &work;
+    if (dlg.exec() != 1) return;  // options the dialog wrote stay in the chart
+    calc.CopyProfile(profile, work);
+    calc.Compute(days, profile);
+    BindChart();
+    FillChartRows();
+    viewport()->update();
+}
+
+void CKelraView::OnComments() {
+    if (mode == 1 || !services) return;
+    services->OpenCommentsWindow(
+        profile, QStringLiteral("Today's Comments for %1").arg(QString::fromStdString(profile.name)));
+}
+
+void CKelraView::ExportDataFile() {
+    ExportResult result;
+    {
+        WaitCursor wait;
+        result = WriteDataFile(profile.name, days, Now(), QDir::currentPath().toStdString());
+    }
+    const QString file = QString::fromStdString(result.fileName);
+    if (result.outcome == ExportResult::openFailed) {
+        ShowWarning(nullptr, QStringLiteral("Can not open an output file \"%1\".").arg(file));
+    } else if (result.outcome == ExportResult::writeFailed) {
+        ShowWarning(nullptr, QStringLiteral("Can not write the output file \"%1\" (%2); it is incomplete.")
+                                 .arg(file, QString::fromLocal8Bit(std::strerror(result.error))));
+    }
+}
+
+void CKelraView::OnDestroy() {
+    if (destroyed_) return;
+    destroyed_ = true;
+    if (mode == 0 && !discarded) {
+        if (services) services->AddRecentPerson(QString::fromStdString(PersonEntryText(profile)));
+        chart.reset();
+        if (profile.writeDataFile) ExportDataFile();
+    }
+    chart.reset();
+}
+
+void CKelraView::RenderPrintPage(QPainter& painter, const QRect& page) {
+    const Rect client = FrameClientRect();
+    const double w = std::max(1, client.Width());
+    const double h = std::max(1, client.Height());
+    // The window's picture fills the page's width, keeping its proportions.
+    const double scale = mode == 0 ? std::min(page.width() / w, page.height() / h) : page.width() / w;
+    painter.save();
+    painter.translate(page.topLeft());
+    painter.scale(scale, scale);
+    QtSurface surface(painter);
+    try {
+        if (mode == 0) DrawChartOn(surface);
+        else DrawCommentsPageOn(surface, Rect{0, 0, client.Width(), client.Height()}, 0);
+    } catch (const InvalidArgumentError& e) {
+        painter.restore();
+        ShowWarning(this, QString::fromUtf8(e.what()));
+        return;
+    }
+    painter.restore();
+}
+
+bool CKelraView::PrintTo(QPrinter& printer) {
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    RenderPrintPage(painter, QRect(0, 0, printer.width(), printer.height()));
+    painter.end();
+    return true;
+}
+
+void CKelraView::OnFilePrint(bool direct) {
+    QPrinter printer(QPrinter::HighResolution);
+    if (direct) {
+        if (QPrinterInfo::defaultPrinter().isNull()) {
+            ShowWarning(this, QStringLiteral("No default printer is installed."));
+            return;
+        }
+    } else {
+        QPrintDialog dialog(&printer, this);
+        if (dialog.exec() != QDialog::Accepted) return;
+    }
+    if (!PrintTo(printer)) ShowWarning(this, QStringLiteral("The page could not be printed."));
+}
+
+void CKelraView::OnFilePrintPreview(int* previewPages) {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog dialog(&printer, this);
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { PrintTo(*p); });
+    auto* preview = dialog.findChild<QPrintPreviewWidget*>();
+    if (preview && previewPages && *previewPages == 2) preview->setViewMode(QPrintPreviewWidget::FacingPagesView);
+    dialog.exec();
+    if (preview && previewPages)
+        *previewPages = preview->viewMode() == QPrintPreviewWidget::FacingPagesView ? 2 : 1;
+}
+
+}  // namespace kelra
