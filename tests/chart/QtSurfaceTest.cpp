@@ -64,17 +64,6 @@ TEST(QtSurface, LinesAndRectanglesCoverPixelsLikeTheClassicDeviceContext) {
     EXPECT_EQ(At(image, 3, 13), kGrey);
 }
 
-TEST(QtSurface, StateStartsFreshAndSelectionsReturnThePrevious) {
-    QImage image = Blank(10, 10);
-    QPainter p(&image);
-    QtSurface s(p);
-    EXPECT_EQ(s.SelectPen(Pen{3, kRed}), (Pen{1, kBlack}));
-    EXPECT_EQ(s.SelectPen(Pen{1, kBlack}), (Pen{3, kRed}));
-    const Font arial{"Arial", 14};
-    s.SelectFont(arial);
-    EXPECT_EQ(s.SelectFont(Font{}), arial);
-}
-
 TEST(QtSurface, FontsAreSizedByCellHeightAndArialHasAFallback) {
     EnsureApp();
     for (int height : {14, 16, 30}) {
