@@ -2,6 +2,8 @@
 
 #include <QCloseEvent>
 
+#include <utility>
+
 #include "CKelraView.h"
 #include "KelraDoc.h"
 
@@ -29,8 +31,10 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
     QMdiSubWindow::closeEvent(event);
     // The person is recorded and the file written when the window closes, not
     // whenever the object happens to go.
-    if (event->isAccepted())
-        if (CKelraView* view = View()) view->OnDestroy();
+    if (!event->isAccepted()) return;
+    if (CKelraView* view = View()) view->OnDestroy();
+    // The document forgets the window now; it goes with its last one.
+    if (CKelraDoc* doc = std::exchange(doc_, nullptr)) doc->RemoveFrame(this);
 }
 
 CKelraView* CChildFrame::View() const { return dynamic_cast<CKelraView*>(widget()); }

@@ -13,6 +13,11 @@
 class QDialog;
 class QWidget;
 
+#include <ostream>
+
+// Readable strings in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
 namespace kelra::test {
 
 // A running Kelra with its own settings store, working directory and clock.

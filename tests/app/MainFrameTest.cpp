@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -269,4 +270,33 @@ TEST_F(MainFrameTest, PrintingToPdfGivesOnePageWithTheChartAcrossIt) {
             }
     EXPECT_LT(left, page.width() / 20);
     EXPECT_GT(right, page.width() * 19 / 20);
+}
+
+TEST_F(MainFrameTest, NewWindowSaveAndHelp) {
+    Start();
+    NewPerson(QStringLiteral("Ann"));
+    Paint();
+    // New Window: a second view of the document, whose windows carry ":1" and ":2".
+    Frame()->ExecuteCommand(ID_WINDOW_NEW);
+    ASSERT_EQ(Windows().size(), 2);
+    EXPECT_EQ(Windows()[0]->windowTitle(), QStringLiteral("ANN:1"));
+    EXPECT_EQ(Windows()[1]->windowTitle(), QStringLiteral("ANN:2"));
+    EXPECT_EQ(Frame()->windowTitle(), QStringLiteral("Kelra - ANN:2"));
+    Windows()[1]->close();
+    QApplication::processEvents();
+    EXPECT_EQ(Windows()[0]->windowTitle(), QStringLiteral("ANN"));
+
+    // Ctrl+S asks for a name and writes an empty file, which enters the list.
+    const QString saved = QDir(Dir()).filePath(QStringLiteral("saved person"));
+    Frame()->fileDialog = [&](bool save, const QString&) { return save ? saved : QString(); };
+    Frame()->ExecuteCommand(ID_FILE_SAVE);
+    EXPECT_TRUE(QFileInfo::exists(saved));
+    EXPECT_EQ(QFileInfo(saved).size(), 0);
+    EXPECT_EQ(Recent().first(), saved);
+    EXPECT_EQ(Windows()[0]->windowTitle(), QStringLiteral("saved person"));
+
+    // No help file beside the test program: the user is told so.
+    Frame()->ExecuteCommand(ID_HELP);
+    ASSERT_EQ(warnings_.size(), 1);
+    EXPECT_TRUE(warnings_[0].startsWith(QStringLiteral("No help file is installed")));
 }
