@@ -1,5 +1,7 @@
 #include <QApplication>
 
+#include <cstdio>
+
 #include "KelraApp.h"
 
 int main(int argc, char* argv[]) {
@@ -7,6 +9,7 @@ int main(int argc, char* argv[]) {
     kelra::CKelraApp app;
     if (!app.InitInstance()) return 1;
     const int result = QApplication::exec();
-    app.ExitInstance();
+    if (app.ExitInstance() != 0)
+        std::fprintf(stderr, "Kelra: the recent persons could not be saved in the settings store.\n");
     return result;
 }
