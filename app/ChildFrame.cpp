@@ -1,10 +1,14 @@
 #include "ChildFrame.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QMenu>
 
 #include <utility>
 
 #include "CKelraView.h"
+#include "CommandIds.h"
+#include "MainFrame.h"
 #include "KelraDoc.h"
 
 namespace kelra {
@@ -35,6 +39,21 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
     if (CKelraView* view = View()) view->OnDestroy();
     // The document forgets the window now; it goes with its last one.
     if (CKelraDoc* doc = std::exchange(doc_, nullptr)) doc->RemoveFrame(this);
+}
+
+void CChildFrame::contextMenuEvent(QContextMenuEvent* event) {
+    // The menus carry no print entries; the window's own menu offers them.
+    auto* frame = doc_ ? doc_->mainFrame : nullptr;
+    if (!frame || !widget() || !widget()->geometry().contains(event->pos())) {
+        QMdiSubWindow::contextMenuEvent(event);
+        return;
+    }
+    QMenu menu(this);
+    for (int id : {ID_FILE_PRINT, ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW, 0, ID_PROPERTIES, ID_COMMENTS}) {
+        if (id == 0) menu.addSeparator();
+        else menu.addAction(frame->Action(id));
+    }
+    menu.exec(event->globalPos());
 }
 
 CKelraView* CChildFrame::View() const { return dynamic_cast<CKelraView*>(widget()); }

@@ -1,5 +1,6 @@
 // Opens two persons and a comments window in a fresh Kelra and saves a
-// picture of the main window: kelra_screenshot OUT.png
+// picture of the main window: kelra_screenshot OUT.png [about]
+// With "about", the picture is of the About box instead.
 #include <QApplication>
 #include <QDir>
 #include <QMdiArea>
@@ -7,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "AboutDlg.h"
 #include "CKelraView.h"
 #include "CommandIds.h"
 #include "KelraApp.h"
@@ -33,6 +35,12 @@ int main(int argc, char* argv[]) {
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("kelra.png");
     QTemporaryDir store;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
+    if (argc > 2 && QString::fromLocal8Bit(argv[2]) == QStringLiteral("about")) {
+        CAboutDlg about;
+        about.show();
+        QApplication::processEvents();
+        return about.grab().save(out) ? 0 : 1;
+    }
     CKelraApp app;
     if (!app.InitInstance()) return 1;
     CMainFrame* frame = app.MainFrame();
