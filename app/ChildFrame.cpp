@@ -49,7 +49,8 @@ void CChildFrame::contextMenuEvent(QContextMenuEvent* event) {
         return;
     }
     QMenu menu(this);
-    for (int id : {ID_FILE_PRINT, ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW, 0, ID_PROPERTIES, ID_COMMENTS}) {
+    for (int id : {int{ID_FILE_PRINT}, int{ID_FILE_PRINT_DIRECT}, int{ID_FILE_PRINT_PREVIEW}, 0, int{ID_PROPERTIES},
+                   int{ID_COMMENTS}}) {
         if (id == 0) menu.addSeparator();
         else menu.addAction(frame->Action(id));
     }
