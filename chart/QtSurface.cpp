@@ -21,10 +21,10 @@ QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
 QString FamilyFor(const std::string& face) {
     if (face.empty()) {
-        const QString system = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
-        if (QFontDatabase::hasFamily(system)) return system;
-        return QFontDatabase::hasFamily(QStringLiteral("Liberation Sans")) ? QStringLiteral("Liberation Sans")
-                                                                            : QStringLiteral("DejaVu Sans");
+        // The ordinary proportional face: an Arial-metric one where present,
+        // narrow enough for the comments page's characters per line.
+        if (QFontDatabase::hasFamily(QStringLiteral("Liberation Sans"))) return QStringLiteral("Liberation Sans");
+        return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
     }
     const QString family = QString::fromStdString(face);
     // Liberation Sans has Arial's metrics.

@@ -10,25 +10,6 @@
 #include "UiHelpers.h"
 
 namespace kelra::test {
-namespace {
-
-class QtEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "app_tests";
-        static char* argv[] = {name, nullptr};
-        app_ = new QApplication(argc, argv);
-    }
-    void TearDown() override { delete app_; }
-
-private:
-    QApplication* app_ = nullptr;
-};
-
-[[maybe_unused]] auto* const kEnv = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
-
-}  // namespace
 
 AppTest::AppTest() {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir_.path());

@@ -4,12 +4,12 @@
 
 namespace {
 
-// One application object for the whole run; the views need it.
+// One application object for the whole run of a test program.
 class QtEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
         static int argc = 1;
-        static char name[] = "view_tests";
+        static char name[] = "kelra_tests";
         static char* argv[] = {name, nullptr};
         app_ = new QApplication(argc, argv);
     }
