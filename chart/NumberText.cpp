@@ -1,5 +1,6 @@
 #include "NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -41,11 +42,29 @@ double ReadNumber(std::string_view s) {
     const char* last = s.data() + end;
     auto res = std::from_chars(first, last, value, std::chars_format::general);
     if (res.ec == std::errc::result_out_of_range) {
-        // Too large overflows to infinity, too small underflows to zero.
-        const std::string text(first, last);
-        const auto e = text.find_first_of("eE");
-        const bool tinyExp = e != std::string::npos && text.find('-', e) != std::string::npos;
-        value = tinyExp ? 0.0 : std::numeric_limits<double>::infinity();
+        // Too large overflows to infinity, too small underflows to zero. Which
+        // one it is follows from the decimal exponent of the first significant
+        // digit, not from the exponent's sign alone ("0.000...1" has none).
+        std::int64_t magnitude = 0;
+        std::size_t k = mantissa;
+        while (k < end && s[k] == '0') ++k;
+        if (k < end && IsDigit(s[k])) {
+            while (k < end && IsDigit(s[k])) ++k, ++magnitude;
+        } else if (k < end && s[k] == '.') {
+            ++k;
+            while (k < end && s[k] == '0') ++k, --magnitude;
+        }
+        while (k < end && s[k] != 'e' && s[k] != 'E') ++k;
+        if (k < end) {
+            ++k;
+            const bool minus = s[k] == '-';
+            if (s[k] == '+' || s[k] == '-') ++k;
+            std::int64_t exponent = 0;
+            // Saturates far beyond any double and far below the 64-bit range.
+            for (; k < end; ++k) exponent = std::min<std::int64_t>(exponent * 10 + (s[k] - '0'), 1'000'000'000'000);
+            magnitude += minus ? -exponent : exponent;
+        }
+        value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return negative ? -value : value;
 }

@@ -6,7 +6,7 @@ namespace kelra {
 
 struct Rgb {
     std::uint8_t r = 0, g = 0, b = 0;
-    friend bool operator==(const Rgb& a, const Rgb& b) { return a.r == b.r && a.g == b.g && a.b == b.b; }
+    friend bool operator==(const Rgb& x, const Rgb& y) { return x.r == y.r && x.g == y.g && x.b == y.b; }
 };
 
 // A solid pen.

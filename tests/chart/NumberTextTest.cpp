@@ -3,6 +3,7 @@
 #include <clocale>
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include "NumberText.h"
 
@@ -31,6 +32,20 @@ TEST(ReadNumber, OverflowIsInfiniteAndUnderflowZero) {
     EXPECT_EQ(ReadNumber("1e999"), std::numeric_limits<double>::infinity());
     EXPECT_EQ(ReadNumber("-1e999"), -std::numeric_limits<double>::infinity());
     EXPECT_EQ(ReadNumber("1e-999"), 0.0);
+}
+
+TEST(ReadNumber, RangeDependsOnTheFirstSignificantDigitNotTheExponentSign) {
+    const std::string zeros(400, '0');
+    // Tiny without any exponent, and tiny or huge against the exponent's sign.
+    EXPECT_EQ(ReadNumber("0." + zeros + "1"), 0.0);
+    EXPECT_EQ(ReadNumber("-0." + zeros + "1"), -0.0);
+    EXPECT_EQ(ReadNumber("0." + zeros + "1e+50"), 0.0);
+    EXPECT_EQ(ReadNumber("1" + zeros + "e-50"), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(ReadNumber("0.0001e-99999999999999999999999"), 0.0);
+    EXPECT_EQ(ReadNumber("12e99999999999999999999999"), std::numeric_limits<double>::infinity());
+    // Back in range: the digits and the exponent balance out.
+    EXPECT_DOUBLE_EQ(ReadNumber("1" + zeros + "e-400"), 1.0);
+    EXPECT_DOUBLE_EQ(ReadNumber("0." + zeros + "5e401"), 5.0);
 }
 
 TEST(ReadNumber, IgnoresTheProcessLocale) {
