@@ -1,6 +1,7 @@
 #include "QtSurface.h"
 
 #include <QFontDatabase>
+#include <QPaintEngine>
 #include <QPainter>
 #include <algorithm>
 #include <map>
@@ -55,6 +56,54 @@ QFont MakeFont(const Font& f) {
     while (size < cell && CellHeight(font, size + 1) <= cell) ++size;
     font.setPixelSize(size);
     return font;
+}
+
+int Sign(int v) { return (v > 0) - (v < 0); }
+
+// Replaces every run of three or more points on one vertical with at most
+// five that start and end where the run does, leave and arrive in the same
+// directions and reach the same lowest and highest point. The run's segments
+// all lie on that vertical, so with joins that add nothing at a reversal (no
+// joins on the one-pixel fast path, bevels) the covered pixels are the same.
+// A table with more rows than the plot has pixels puts every row on one x.
+void CollapseStacks(QPolygon& points) {
+    const qsizetype n = points.size();
+    qsizetype out = 0;
+    for (qsizetype i = 0; i < n;) {
+        const int x = points[i].x();
+        qsizetype j = i;
+        int low = points[i].y(), high = low;
+        while (j + 1 < n && points[j + 1].x() == x) {
+            ++j;
+            low = std::min(low, points[j].y());
+            high = std::max(high, points[j].y());
+        }
+        if (j - i < 2) {
+            for (qsizetype k = i; k <= j; ++k) points[out++] = points[k];
+            i = j + 1;
+            continue;
+        }
+        const int first = points[i].y(), last = points[j].y();
+        const int leave = Sign(points[i + 1].y() - first), arrive = Sign(last - points[j - 1].y());
+        if (leave == 0 || arrive == 0) {  // a repeated point: keep the run as it is
+            for (qsizetype k = i; k <= j; ++k) points[out++] = points[k];
+            i = j + 1;
+            continue;
+        }
+        int at = first;
+        auto to = [&](int y) {
+            if (y != at) points[out++] = QPoint(x, at = y);
+        };
+        points[out++] = points[i];
+        const int far = leave > 0 ? high : low, other = leave > 0 ? low : high;
+        to(far);
+        if (first != other) to(other);
+        // Arrive at the run's end from the side the last segment came from.
+        if (at != last && Sign(last - at) != arrive) to(at == high ? low : high);
+        to(last);
+        i = j + 1;
+    }
+    points.resize(out);
 }
 
 }  // namespace
@@ -114,10 +163,18 @@ void QtSurface::Flush() {
     if (pending_.size() == 2) {
         painter_.drawLine(pending_[0], pending_[1]);
         lastLine_ = pending_;
-    } else if (pending_.size() > kRoundJoinLimit && qpen_.joinStyle() == Qt::RoundJoin) {
+    } else if (pending_.size() > kRoundJoinLimit) {
         QPen pen = qpen_;
-        pen.setJoinStyle(Qt::BevelJoin);
+        if (pen.joinStyle() == Qt::RoundJoin) pen.setJoinStyle(Qt::BevelJoin);
         UsePen(pen);
+        // A stack of millions of rows on one x costs the rasteriser seconds
+        // and hundreds of megabytes; its outline is a handful of points. A
+        // mitre at a reversal would reach past the point, except on the
+        // raster engine's one-pixel path, where lines have no joins.
+        const bool noJoins = pen.widthF() <= 1 && painter_.paintEngine() != nullptr &&
+                             painter_.paintEngine()->type() == QPaintEngine::Raster &&
+                             painter_.transform().type() <= QTransform::TxTranslate;
+        if (pen.joinStyle() == Qt::BevelJoin || noJoins) CollapseStacks(pending_);
         painter_.drawPolyline(pending_);
         lastLine_.clear();
     } else {
