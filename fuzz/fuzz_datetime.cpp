@@ -45,7 +45,7 @@ void CheckValue(const DateTime& t, const std::string& pattern) {
     FUZZ_CHECK(DateTime::FromSeconds(t.Seconds()) == t);
     FUZZ_CHECK(DateTime::FromDays(t.Days()) == t);
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%d-%02d-%02d %02d:%02d:%02d", y, mo, d, h, mi, s);
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d:%02d", y, mo, d, h, mi, s);
     FUZZ_CHECK(t.Format("%Y-%m-%d %H:%M:%S") == buf);
     // A pattern without "%" comes out as it is.
     if (pattern.find('%') == std::string::npos) FUZZ_CHECK(out == pattern);

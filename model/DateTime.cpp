@@ -173,7 +173,8 @@ std::string DateTime::Format(const char* pattern) const {
             case 'p': out += h < 12 ? "AM" : "PM"; break;
             case 'S': std::snprintf(buf, sizeof buf, "%02d", s); out += buf; break;
             case 'y': std::snprintf(buf, sizeof buf, "%02d", y % 100); out += buf; break;
-            case 'Y': std::snprintf(buf, sizeof buf, "%d", y); out += buf; break;
+            // Always four digits: the recent-person entry is read back with a four-digit year.
+            case 'Y': std::snprintf(buf, sizeof buf, "%04d", y); out += buf; break;
             case 'x': std::snprintf(buf, sizeof buf, "%02d/%02d/%02d", mo, d, y % 100); out += buf; break;
             case 'X': std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", h, mi, s); out += buf; break;
             case 'c':

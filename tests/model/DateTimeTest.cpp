@@ -73,6 +73,8 @@ TEST(DateTime, FormattingAndOtherStatuses) {
     EXPECT_EQ(d.Format("%x"), "12/06/26");
     EXPECT_EQ(DateTime(2001, 1, 9).Format("%x"), "01/09/01");
     EXPECT_EQ(d.Format("%H:%M:%S %%"), "14:05:09 %");
+    EXPECT_EQ(DateTime(226, 12, 6).Format("%d %b %Y"), "06 Dec 0226");
+    EXPECT_EQ(DateTime(1, 1, 1).Format("%Y"), "0001");
 
     const DateTime bad = DateTime::Invalid();
     EXPECT_EQ(bad.Format("%d %b %Y"), "Invalid DateTime");
