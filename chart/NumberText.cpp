@@ -36,6 +36,24 @@ double ReadNumber(std::string_view s) {
             end = j;
         }
     }
+    if (end == i && digits <= 15) {
+        // Every chart draw reads every cell, millions on a long range. Up to
+        // 15 digits form an exact integer and 10^k (k <= 15) is exact, so
+        // one division gives the correctly rounded value, as from_chars does.
+        static constexpr double kPow10[16] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+        std::int64_t m = 0;
+        int fraction = -1;
+        for (std::size_t k = mantissa; k < i; ++k) {
+            if (s[k] == '.') fraction = 0;
+            else {
+                m = m * 10 + (s[k] - '0');
+                if (fraction >= 0) ++fraction;
+            }
+        }
+        const double value = static_cast<double>(m) / kPow10[fraction < 0 ? 0 : fraction];
+        return negative ? -value : value;
+    }
     // from_chars takes no "+" and is locale-free; the sign is applied here.
     double value = 0.0;
     const char* first = s.data() + mantissa;
