@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <limits>
+#include <stdexcept>
 #include <string_view>
 
 #include "InvalidArgument.h"
@@ -75,6 +78,70 @@ std::string ReplaceBreaks(std::string_view s) {
 
 }  // namespace
 
+namespace {
+
+using Offset = std::uint32_t;
+
+Offset ReadOffset(const char* at) {
+    Offset v;
+    std::memcpy(&v, at, sizeof v);
+    return v;
+}
+
+}  // namespace
+
+CellTexts::CellTexts(const std::vector<std::string>& texts) { Assign(texts); }
+CellTexts::CellTexts(std::initializer_list<std::string_view> texts) { Assign(texts); }
+
+CellTexts::CellTexts(const CellTexts& other) {
+    if (!other.block_) return;
+    const std::size_t bytes = other.BlockSize();
+    block_ = std::make_unique_for_overwrite<char[]>(bytes);
+    std::memcpy(block_.get(), other.block_.get(), bytes);
+}
+
+CellTexts& CellTexts::operator=(const CellTexts& other) {
+    if (this != &other) *this = CellTexts(other);
+    return *this;
+}
+
+template <class Range>
+void CellTexts::Assign(const Range& texts) {
+    const std::size_t count = texts.size();
+    if (count == 0) {
+        block_.reset();
+        return;
+    }
+    std::size_t chars = 0;
+    for (const auto& t : texts) chars += std::string_view(t).size();
+    const std::size_t head = (count + 1) * sizeof(Offset);
+    if (count >= std::numeric_limits<Offset>::max() || chars > std::numeric_limits<Offset>::max() - head)
+        throw std::length_error("row too long");
+    auto block = std::make_unique_for_overwrite<char[]>(head + chars);
+    const Offset n = static_cast<Offset>(count);
+    std::memcpy(block.get(), &n, sizeof n);
+    Offset end = static_cast<Offset>(head);
+    std::size_t i = 0;
+    for (const auto& t : texts) {
+        const std::string_view v(t);
+        if (!v.empty()) std::memcpy(block.get() + end, v.data(), v.size());
+        end += static_cast<Offset>(v.size());
+        std::memcpy(block.get() + (++i) * sizeof(Offset), &end, sizeof end);
+    }
+    block_ = std::move(block);
+}
+
+std::size_t CellTexts::size() const { return block_ ? ReadOffset(block_.get()) : 0; }
+
+std::size_t CellTexts::BlockSize() const { return block_ ? ReadOffset(block_.get() + size() * sizeof(Offset)) : 0; }
+
+std::string_view CellTexts::operator[](std::size_t index) const {
+    const char* b = block_.get();
+    const Offset first = index == 0 ? static_cast<Offset>((size() + 1) * sizeof(Offset))
+                                    : ReadOffset(b + index * sizeof(Offset));
+    return std::string_view(b + first, ReadOffset(b + (index + 1) * sizeof(Offset)) - first);
+}
+
 CycleChart::CycleChart(ChartHost* chartHost) : host(chartHost) {}
 
 void CycleChart::SetTitle(const std::string& text) { title = text; }
@@ -89,7 +156,7 @@ int CycleChart::AddSeries(int markSize, const std::string& caption, std::optiona
 int CycleChart::SeriesCount() const { return static_cast<int>(series.size()); }
 void CycleChart::SetColumnCount(int count) { columnCount = count; }
 void CycleChart::ClearRows() { rows.clear(); }
-void CycleChart::AddRow(std::vector<std::string> cells) { rows.push_back(ChartRow{std::move(cells)}); }
+void CycleChart::AddRow(std::vector<std::string> cells) { rows.push_back(ChartRow{CellTexts(cells)}); }
 int CycleChart::RowCount() const { return static_cast<int>(rows.size()); }
 
 void CycleChart::SetSeriesCaption(int index, const std::string& caption) {
@@ -107,7 +174,7 @@ const ChartSeries& CycleChart::Entry(int index) const {
     return series[static_cast<std::size_t>(index)];
 }
 
-const std::string& CycleChart::Cell(const ChartRow& row, int column) {
+std::string_view CycleChart::Cell(const ChartRow& row, int column) {
     if (column < 0 || static_cast<std::size_t>(column) >= row.cells.size()) throw InvalidArgumentError();
     return row.cells[static_cast<std::size_t>(column)];
 }
@@ -216,7 +283,7 @@ void CycleChart::DrawLabelledXAxis(Surface& s) {
         s.MoveTo(Px(x), Px(bottom - 1));
         s.LineTo(Px(x), Px(xShowNet && r >= 1 ? top : bottom + 4));
         if (r == 0 || x > lastLabelEnd) {
-            const std::string& label = Cell(rows[static_cast<std::size_t>(r)], 0);
+            const std::string label(Cell(rows[static_cast<std::size_t>(r)], 0));
             s.MoveTo(Px(x), Px(bottom));
             s.LineTo(Px(x), Px(bottom + 5));
             s.TextOut(Px(x), Px(bottom + 4), label);
