@@ -46,9 +46,27 @@ const Font kHeadingFont{"", 22};
 const Font kTextFont{"", 16};
 const Rgb kParagraphColour{0, 0, 0};
 
-bool SameCalendarDay(const DateTime& a, const DateTime& b) {
-    // Invalid dates report -1 for every field; two of them are no match.
-    return a.IsValid() && b.IsValid() && a.Day() == b.Day() && a.Month() == b.Month() && a.Year() == b.Year();
+// Calendar fields of a date; all -1 when it is not valid, so that two
+// invalid dates are no match.
+struct CalendarDay {
+    int year = -1, month = -1, day = -1;
+    explicit CalendarDay(const DateTime& date) {
+        if (date.IsValid()) CivilFromDays(date.DayNumber(), year, month, day);
+    }
+    bool Matches(const CalendarDay& o) const {
+        return year != -1 && o.year != -1 && day == o.day && month == o.month && year == o.year;
+    }
+};
+
+// The date's "%x" text ("MM/DD/YY"). Runs once per row, millions of times on
+// a long range, so the usual years skip the general formatter.
+std::string ShortDate(const DateTime& date, const CalendarDay& c) {
+    if (c.year < 0) return date.Format("%x");
+    const int yy = c.year % 100;
+    const char text[8] = {static_cast<char>('0' + c.month / 10), static_cast<char>('0' + c.month % 10), '/',
+                          static_cast<char>('0' + c.day / 10),   static_cast<char>('0' + c.day % 10),   '/',
+                          static_cast<char>('0' + yy / 10),      static_cast<char>('0' + yy % 10)};
+    return std::string(text, sizeof text);
 }
 
 }  // namespace
@@ -95,15 +113,18 @@ void CKelraView::FillChartRows() {
     if (!chart) BindChart();
     WaitCursor wait;
     const DateTime now = Now();
+    const CalendarDay today(now);
+    chart->rows.reserve(chart->rows.size() + days.size());
 
     for (const DayRecord& day : days) {
+        const CalendarDay date(day.date);
         std::vector<std::string> cells;
         cells.reserve(shown_.size() + 1);
-        cells.push_back(day.date.Format("%x"));
+        cells.push_back(ShortDate(day.date, date));
         for (int i : shown_) cells.push_back(FormatFixed(day.*kSeries[i].value, 2));
         chart->AddRow(std::move(cells));
 
-        if (!SameCalendarDay(day.date, now)) continue;
+        if (!date.Matches(today)) continue;
         std::vector<std::string> notes{
             "Today = " + now.Format("%d %b %Y"),
             "Day of life = " + std::to_string(profile.dayOfLife),
