@@ -112,6 +112,16 @@ int main(int argc, char** argv) {
     if (const char* png = std::getenv("SCALE_PROBE_PNG")) image.save(QString::fromLocal8Bit(png));
     std::printf("%-22s %9.3f s\n", "= compute+fill+draw", total);
 
+    // Printing scales the window's picture onto the page; pens widen with it.
+    Stage("Draw scaled x4 (print)", [&] {
+        QImage page(4000, 2800, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        painter.scale(4, 4);
+        QtSurface surface(painter);
+        view.chart->Draw(surface);
+    }, false);
+
     QTemporaryDir dir;
     Stage("WriteDataFile", [&] {
         const ExportResult r = WriteDataFile(view.profile.name, view.days, Now(), dir.path().toStdString());
