@@ -55,8 +55,10 @@ double AnyDouble(FuzzedDataProvider& in) {
 }
 
 int AnyInt(FuzzedDataProvider& in, int lo, int hi) {
-    // Mostly a sensible value, sometimes anything at all.
-    return in.ConsumeBool() ? in.ConsumeIntegralInRange<int>(lo, hi) : in.ConsumeIntegral<int>();
+    // Mostly a sensible value, sometimes anything at all (huge plots draw slowly,
+    // so they come less often).
+    return in.ConsumeIntegralInRange<int>(0, 7) != 0 ? in.ConsumeIntegralInRange<int>(lo, hi)
+                                                     : in.ConsumeIntegral<int>();
 }
 
 // The recording surface, checked and emptied in batches: a huge plot with
