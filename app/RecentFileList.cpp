@@ -34,8 +34,11 @@ void RecentFileList::Load(QSettings& settings) {
     settings.beginGroup(kSection);
     for (int i = 1; i <= kMaxEntries; ++i) {
         const QVariant v = settings.value(QStringLiteral("File%1").arg(i));
-        if (v.typeId() != QMetaType::QString && v.typeId() != QMetaType::QByteArray) continue;
-        const QString path = v.toString();
+        QString path;
+        if (v.typeId() == QMetaType::QString || v.typeId() == QMetaType::QByteArray) path = v.toString();
+        // An entry written without quotes comes back cut at its commas.
+        else if (v.typeId() == QMetaType::QStringList) path = v.toStringList().join(QStringLiteral(", "));
+        else continue;
         if (path.isEmpty() || path.size() > kMaxPathLength || IndexOf(path) >= 0) continue;
         entries_.append(path);
     }

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
@@ -67,7 +68,7 @@ protected:
         QApplication::processEvents();
     }
     void Paint() {
-        for (QMdiSubWindow* w : Windows()) w->widget()->repaint();
+        for (QMdiSubWindow* w : Windows()) static_cast<QAbstractScrollArea*>(w->widget())->viewport()->repaint();
         QApplication::processEvents();
     }
 };
@@ -299,4 +300,15 @@ TEST_F(MainFrameTest, NewWindowSaveAndHelp) {
     Frame()->ExecuteCommand(ID_HELP);
     ASSERT_EQ(warnings_.size(), 1);
     EXPECT_TRUE(warnings_[0].startsWith(QStringLiteral("No help file is installed")));
+}
+
+TEST_F(MainFrameTest, AnInvalidArgumentInADrawingIsToldOnceAndKelraGoesOn) {
+    Start();
+    NewPerson(QStringLiteral("Ann"));
+    ActiveView()->chart->SetColumnCount(99);  // more columns than series
+    Paint();
+    Paint();
+    EXPECT_EQ(warnings_, QStringList{QStringLiteral("An invalid argument was encountered.")});
+    NewPerson(QStringLiteral("Bob"));
+    EXPECT_EQ(Windows().size(), 2);
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QRect>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -65,23 +67,33 @@ TEST(RecentFileList, LoadsOnlyTextEntriesInOrderFromABadStore) {
         s.beginGroup(QStringLiteral("Recent File List"));
         s.setValue(QStringLiteral("File1"), QStringLiteral("/d/One, 01 Jan 2000"));
         s.setValue(QStringLiteral("File3"), QStringLiteral("/d/Three, 01 Jan 2000"));  // File2 missing
-        s.setValue(QStringLiteral("File4"), QVariant(QStringList{QStringLiteral("x"), QStringLiteral("y")}));
+        s.setValue(QStringLiteral("File4"), QRect(1, 2, 3, 4));
         s.setValue(QStringLiteral("File5"), QStringLiteral("/d/one, 01 jan 2000"));  // a duplicate
         s.setValue(QStringLiteral("File6"), QString(1 << 20, QLatin1Char('x')));      // a megabyte
         s.setValue(QStringLiteral("File7"), QStringLiteral("/d/Seven, 01 Jan 2000"));
         for (int i = 16; i < 3000; ++i) s.setValue(QStringLiteral("File%1").arg(i), QStringLiteral("/d/X%1").arg(i));
         s.endGroup();
     }
+    {
+        // Bytes that are no UTF-8 at all, written past the settings class.
+        QFile raw(file);
+        ASSERT_TRUE(raw.open(QIODevice::Append));
+        raw.write("File8=\"/d/\xff\xfe\xc3, 01 Jan 2000\"\nFile9=/d/Nine, 01 Jan 2000\n");
+    }
     QSettings s(file, QSettings::IniFormat);
     RecentFileList list;
     list.Load(s);
-    EXPECT_EQ(list.Entries(), (QStringList{QStringLiteral("/d/One, 01 Jan 2000"), QStringLiteral("/d/Three, 01 Jan 2000"),
-                                           QStringLiteral("/d/Seven, 01 Jan 2000")}));
+    ASSERT_EQ(list.Size(), 5);
+    EXPECT_EQ(list.Entries().mid(0, 3),
+              (QStringList{QStringLiteral("/d/One, 01 Jan 2000"), QStringLiteral("/d/Three, 01 Jan 2000"),
+                           QStringLiteral("/d/Seven, 01 Jan 2000")}));
+    EXPECT_TRUE(list.At(3).endsWith(QStringLiteral("01 Jan 2000")));  // the bytes that are no UTF-8
+    EXPECT_EQ(list.At(4), QStringLiteral("/d/Nine, 01 Jan 2000"));     // written without quotes
     list.Save(s);
     s.sync();
     QSettings again(file, QSettings::IniFormat);
     again.beginGroup(QStringLiteral("Recent File List"));
-    EXPECT_EQ(again.childKeys().size(), 3);
+    EXPECT_EQ(again.childKeys().size(), 5);
     EXPECT_EQ(again.value(QStringLiteral("File2")).toString(), QStringLiteral("/d/Three, 01 Jan 2000"));
 }
 
