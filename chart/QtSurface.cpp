@@ -1,7 +1,6 @@
 #include "QtSurface.h"
 
 #include <QFontDatabase>
-#include <QPaintEngine>
 #include <QPainter>
 #include <algorithm>
 #include <map>
@@ -164,17 +163,15 @@ void QtSurface::Flush() {
         painter_.drawLine(pending_[0], pending_[1]);
         lastLine_ = pending_;
     } else if (pending_.size() > kRoundJoinLimit) {
-        QPen pen = qpen_;
-        if (pen.joinStyle() == Qt::RoundJoin) pen.setJoinStyle(Qt::BevelJoin);
-        UsePen(pen);
         // A stack of millions of rows on one x costs the rasteriser seconds
-        // and hundreds of megabytes; its outline is a handful of points. A
-        // mitre at a reversal would reach past the point, except on the
-        // raster engine's one-pixel path, where lines have no joins.
-        const bool noJoins = pen.widthF() <= 1 && painter_.paintEngine() != nullptr &&
-                             painter_.paintEngine()->type() == QPaintEngine::Raster &&
-                             painter_.transform().type() <= QTransform::TxTranslate;
-        if (pen.joinStyle() == Qt::BevelJoin || noJoins) CollapseStacks(pending_);
+        // and hundreds of megabytes; its outline is a handful of points.
+        // Joins of so dense a line only blur into each other, so they are
+        // bevels, which add nothing at a reversal (a mitre would reach past
+        // the point); the raster engine's one-pixel path has no joins at all.
+        QPen pen = qpen_;
+        pen.setJoinStyle(Qt::BevelJoin);
+        UsePen(pen);
+        CollapseStacks(pending_);
         painter_.drawPolyline(pending_);
         lastLine_.clear();
     } else {

@@ -53,9 +53,10 @@ QImage Draw(const std::vector<QPoint>& pts, const Pen& pen, const QTransform& tr
         s.MoveTo(pts[0].x(), pts[0].y());
         for (std::size_t i = 1; i < pts.size(); ++i) s.LineTo(pts[i].x(), pts[i].y());
     } else {
-        // What the surface drew before it collapsed stacks.
+        // What the surface drew before it collapsed stacks: a dense line
+        // with bevel joins.
         QPen q = QtSurface::ToQPen(pen);
-        if (q.joinStyle() == Qt::RoundJoin) q.setJoinStyle(Qt::BevelJoin);
+        q.setJoinStyle(Qt::BevelJoin);
         p.setRenderHint(QPainter::Antialiasing, false);
         p.setPen(q);
         p.drawPolyline(QPolygon(QList<QPoint>(pts.begin(), pts.end())));
