@@ -50,7 +50,11 @@ CMainFrame::CMainFrame(RecentFileList* recentFiles, QWidget* parent)
     resize(1000, 720);
 }
 
-CMainFrame::~CMainFrame() { qApp->removeEventFilter(this); }
+CMainFrame::~CMainFrame() {
+    qApp->removeEventFilter(this);
+    // Windows still open go while the frame they report to is whole.
+    if (mdiArea_) qDeleteAll(mdiArea_->subWindowList());
+}
 
 int CMainFrame::OnCreate() {
     mdiArea_ = new QMdiArea(this);

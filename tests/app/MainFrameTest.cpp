@@ -312,3 +312,15 @@ TEST_F(MainFrameTest, AnInvalidArgumentInADrawingIsToldOnceAndKelraGoesOn) {
     NewPerson(QStringLiteral("Bob"));
     EXPECT_EQ(Windows().size(), 2);
 }
+
+TEST_F(MainFrameTest, EndingWithWindowsOpenTearsThemDownWhileTheFrameIsWhole) {
+    // Without a close event the frame's end takes the windows with it; their
+    // teardown reports to the frame, which must still be whole (the sanitizer
+    // build sees any use of a half-destroyed one).
+    Start();
+    NewPerson(QStringLiteral("Ann"));
+    ActiveView()->profile.writeDataFile = true;
+    Frame()->ExecuteCommand(ID_COMMENTS);
+    app_.reset();
+    EXPECT_TRUE(QFileInfo::exists(QDir(Dir()).filePath(QStringLiteral("Biorythms/12_06_2026_ann.txt"))));
+}
