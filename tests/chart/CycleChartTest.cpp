@@ -350,6 +350,45 @@ TEST_F(ChartTest, TitleIsCentredAboveThePlotAndColoursTheLegend) {
     EXPECT_EQ(rec.FindText("S1")->textColor, (Rgb{1, 2, 3}));
 }
 
+TEST_F(ChartTest, EveryTextRunsInItsOwnFontColourAndAlignment) {
+    chart.labelColor = Rgb{10, 20, 30};
+    chart.tickFont.height = 13;
+    chart.captionFont.height = 15;
+    AddPlainSeries(1);
+    AddRows(2, {"0"});
+    const auto expect = [&](const RecordingSurface& s, const std::string& text, const Font& font, Rgb colour,
+                            TextAlign align) {
+        const auto* op = s.FindText(text);
+        ASSERT_NE(op, nullptr) << text;
+        EXPECT_EQ(s.FontOf(*op), font) << text;
+        EXPECT_EQ(op->textColor, colour) << text;
+        EXPECT_EQ(op->align, align) << text;
+    };
+    // Without a title the legend keeps the label colour.
+    chart.Draw(rec);
+    expect(rec, "d1", chart.tickFont, chart.labelColor, TextAlign::Center);
+    expect(rec, "Days", chart.captionFont, chart.labelColor, TextAlign::Center);
+    expect(rec, "0.00", chart.tickFont, chart.labelColor, TextAlign::Center);
+    expect(rec, "S1", chart.captionFont, chart.labelColor, TextAlign::Left);
+
+    chart.SetTitle("JOHN");
+    chart.titleColor = Rgb{1, 2, 3};
+    RecordingSurface titled;
+    chart.Draw(titled);
+    expect(titled, "JOHN", chart.titleFont, chart.titleColor, TextAlign::Center);
+    expect(titled, "S1", chart.captionFont, chart.titleColor, TextAlign::Left);
+    // The font in force before the draw is back after the axes; the title
+    // follows the axis labels and comes before the legend.
+    const auto* title = titled.FindText("JOHN");
+    const RecordingSurface::Op* lastBeforeTitle = nullptr;
+    for (const auto* op : titled.OfKind(Kind::SelectFont))
+        if (op < title && !(titled.FontOf(*op) == chart.titleFont)) lastBeforeTitle = op;
+    ASSERT_NE(lastBeforeTitle, nullptr);
+    EXPECT_EQ(titled.FontOf(*lastBeforeTitle), Font{});
+    EXPECT_LT(title, titled.FindText("S1"));
+    EXPECT_GT(title, titled.FindText("0.00"));
+}
+
 TEST_F(ChartTest, PointsAboveTheTopLoseSegmentsAndMarks) {
     AddPlainSeries(1);
     chart.yAutoscale = false;
