@@ -2,6 +2,7 @@
 // Comments, printing, and what happens when a chart window goes.
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include <QDir>
 #include <QPainter>
@@ -33,7 +34,7 @@ void CKelraView::OnProperties() {
     calc.Compute(days, profile);
     BindChart();
     FillChartRows();
-    viewport()->update();
+    viewport()->repaint();
 }
 
 void CKelraView::OnComments() {
@@ -69,7 +70,9 @@ void CKelraView::OnDestroy() {
 }
 
 void CKelraView::RenderPrintPage(QPainter& painter, const QRect& page) {
-    const Rect client = FrameClientRect();
+    // The chart is laid out on its frame's client area, the page on the
+    // window's own.
+    const Rect client = mode == 0 ? FrameClientRect() : Rect{0, 0, viewport()->width(), viewport()->height()};
     const double w = std::max(1, client.Width());
     const double h = std::max(1, client.Height());
     // The window's picture fills the page's width, keeping its proportions.
@@ -80,7 +83,12 @@ void CKelraView::RenderPrintPage(QPainter& painter, const QRect& page) {
     QtSurface surface(painter);
     try {
         if (mode == 0) DrawChartOn(surface);
-        else DrawCommentsPageOn(surface, Rect{0, 0, client.Width(), client.Height()}, 0);
+        else {
+            // A printout leaves the window's scroll sizes alone.
+            const bool dirty = std::exchange(scrollDirty, false);
+            DrawCommentsPageOn(surface, client, 0);
+            scrollDirty = dirty;
+        }
     } catch (const InvalidArgumentError& e) {
         painter.restore();
         ShowWarning(this, QString::fromUtf8(e.what()));

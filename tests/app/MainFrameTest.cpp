@@ -324,3 +324,22 @@ TEST_F(MainFrameTest, EndingWithWindowsOpenTearsThemDownWhileTheFrameIsWhole) {
     app_.reset();
     EXPECT_TRUE(QFileInfo::exists(QDir(Dir()).filePath(QStringLiteral("Biorythms/12_06_2026_ann.txt"))));
 }
+
+TEST_F(MainFrameTest, PrintingACommentsPageLeavesTheWindowsScrollingAlone) {
+    Start();
+    NewPerson(QStringLiteral("Ann"));
+    Frame()->ExecuteCommand(ID_COMMENTS);
+    CKelraView* comments = ActiveView();
+    ASSERT_EQ(comments->mode, 1);
+    comments->scrollDirty = true;
+    QImage page(800, 1000, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    comments->RenderPrintPage(painter, page.rect());
+    painter.end();
+    EXPECT_TRUE(comments->scrollDirty);
+    int dark = 0;  // the headings and paragraphs reached the page
+    for (int y = 0; y < page.height(); y += 2)
+        for (int x = 0; x < page.width(); x += 2) dark += qGray(page.pixel(x, y)) < 128;
+    EXPECT_GT(dark, 500);
+}
