@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QSvgGenerator>
 
 #include "CycleChart.h"
 #include "QtSurface.h"
@@ -187,6 +189,38 @@ TEST(QtSurface, DrawsAFilledChart) {
     EXPECT_EQ(At(image, 81, 256), kBlack);
     // The legend bullet.
     EXPECT_EQ(At(image, 668, 114), (Rgb{0, 150, 100}));
+}
+
+}  // namespace
+}  // namespace kelra
+
+namespace kelra {
+namespace {
+
+TEST(QtSurface, WritesAChartToAnSvgFile) {
+    EnsureApp();
+    QBuffer svg;
+    svg.open(QIODevice::WriteOnly);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&svg);
+    generator.setSize(QSize(820, 520));
+    generator.setViewBox(QRect(0, 0, 820, 520));
+    Host host;
+    CycleChart chart(&host);
+    chart.SetTitle("SVG PERSON");
+    chart.AddSeries(0, "Days", std::nullopt, std::nullopt);
+    chart.AddSeries(3, "Physical", Pen{1, kRed}, std::nullopt);
+    chart.SetColumnCount(2);
+    for (int r = 0; r < 10; ++r) chart.AddRow({std::to_string(r), std::to_string(r * 10 - 50)});
+    {
+        QPainter painter(&generator);
+        QtSurface surface(painter);
+        chart.Draw(surface);
+    }
+    const QString text = QString::fromUtf8(svg.data());
+    EXPECT_TRUE(text.contains(QStringLiteral("SVG PERSON")));
+    EXPECT_TRUE(text.contains(QStringLiteral("#ff0000"), Qt::CaseInsensitive));  // the Physical line
+    EXPECT_TRUE(text.contains(QStringLiteral("polyline")));
 }
 
 }  // namespace
