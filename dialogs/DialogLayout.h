@@ -16,6 +16,10 @@ namespace kelra {
 
 // Builds a fixed-size dialog the way a dialog resource lays it out: places in
 // dialog units, control IDs as object names, controls created in tab order.
+// Places a dialog centred over owner, kept on owner's screen. Dialogs laid out
+// by DialogLayout that have no parent do this when shown, over the active window.
+void CentreDialogOver(QDialog* dialog, const QWidget* owner);
+
 class DialogLayout {
 public:
     // Sets caption, dialog font, a modal frame with caption and system menu,

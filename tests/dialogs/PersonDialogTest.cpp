@@ -1,4 +1,5 @@
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QTimer>
 #include <QTest>
@@ -132,6 +133,29 @@ TEST_F(PersonDialogTest, RunningAgainRefillsFromTheProfile) {
     profile.name = "Other";
     dialog.show();
     EXPECT_EQ(Control<QLineEdit>(&dialog, 1000)->text(), QStringLiteral("Other"));
+}
+
+// Made without a parent, the dialog comes up over the window it was opened
+// from, wherever that window stands, and stays on its screen.
+TEST(PersonDialogPlace, CentredOverTheActiveWindow) {
+    test::EnsureApp();
+    QMainWindow owner;
+    const QRect screen = owner.screen()->availableGeometry();
+    for (const QPoint topLeft : {QPoint(40, 30), QPoint(screen.width() - 500, screen.height() - 300)}) {
+        owner.setGeometry(QRect(topLeft, QSize(700, 500)));
+        owner.show();
+        owner.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&owner));
+        CDia_Person dialog;
+        dialog.show();
+        const QRect placed = dialog.frameGeometry();
+        const QPoint ownerCentre = owner.frameGeometry().center();
+        if (screen.contains(QRect(ownerCentre - QPoint(placed.width() / 2, placed.height() / 2), placed.size()))) {
+            EXPECT_LE((placed.center() - ownerCentre).manhattanLength(), 1);
+        }
+        EXPECT_TRUE(screen.contains(placed)) << placed.x() << "," << placed.y();
+        dialog.reject();
+    }
 }
 
 }  // namespace
