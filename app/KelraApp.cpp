@@ -40,9 +40,11 @@ bool CKelraApp::InitInstance() {
         previewPages = ReadPreviewPages(settings);
     }
 
-    mainFrame_ = std::make_unique<CMainFrame>(&recentFiles_);
-    template_ = std::make_unique<CDocTemplate>(mainFrame_.get());
+    template_ = std::make_unique<CDocTemplate>();
     personTemplate = template_.get();
+
+    mainFrame_ = std::make_unique<CMainFrame>(&recentFiles_);
+    template_->SetMainFrame(mainFrame_.get());
     mainFrame_->personTemplate = personTemplate;
     mainFrame_->previewPages = &previewPages;
     if (mainFrame_->OnCreate() != 0) return false;

@@ -41,9 +41,8 @@ bool CKelraDoc::OnOpenDocument(const QString& path) {
     if (!entry || !mainFrame) return false;
     mainFrame->lastEnteredProfile.birthDate = entry->birthDate;
     mainFrame->lastEnteredProfile.name = entry->name.toStdString();
-    nextViewMode = 0;
+    NextViewScope scope(0);
     template_->OpenDocumentFile(nullptr, true);
-    nextViewMode = 0;
     return false;
 }
 
@@ -75,10 +74,10 @@ void CKelraDoc::RemoveFrame(CChildFrame* frame) {
 }
 
 void CKelraDoc::UpdateFrameTitles() {
-    // The first window shows the title unchanged; more windows add ":n".
+    // The first window shows the title unchanged; further windows add ":n".
     for (int i = 0; i < frames_.size(); ++i) {
         frames_[i]->SetWindowNumber(i + 1);
-        frames_[i]->setWindowTitle(frames_.size() == 1 ? title_ : title_ + QStringLiteral(":%1").arg(i + 1));
+        frames_[i]->setWindowTitle(i == 0 ? title_ : title_ + QStringLiteral(":%1").arg(i + 1));
     }
     if (template_) template_->MainFrame()->UpdateCaption();
 }

@@ -17,6 +17,21 @@ extern int nextViewMode;
 // The profile a comments view copies; set beside nextViewMode by Comments.
 extern const PersonProfile* nextViewSource;
 
+// Sets nextViewMode (and the source) for one opening; back to 0 however it ends.
+class NextViewScope {
+public:
+    explicit NextViewScope(int mode, const PersonProfile* source = nullptr) {
+        nextViewMode = mode;
+        nextViewSource = source;
+    }
+    ~NextViewScope() {
+        nextViewMode = 0;
+        nextViewSource = nullptr;
+    }
+    NextViewScope(const NextViewScope&) = delete;
+    NextViewScope& operator=(const NextViewScope&) = delete;
+};
+
 // A person window's document: title, path, views; no person data.
 class CKelraDoc {
 public:
@@ -58,7 +73,7 @@ private:
 // Makes document, child frame and view together ("personTemplate").
 class CDocTemplate {
 public:
-    explicit CDocTemplate(CMainFrame* frame);
+    explicit CDocTemplate(CMainFrame* frame = nullptr);
     ~CDocTemplate();
 
     // Without a path: a new untitled document (Kelra1, Kelra2, ...) in a new
@@ -72,6 +87,7 @@ public:
 
     void RemoveDocument(CKelraDoc* doc);
     CMainFrame* MainFrame() const { return mainFrame_; }
+    void SetMainFrame(CMainFrame* frame) { mainFrame_ = frame; }
 
 private:
     CMainFrame* mainFrame_;

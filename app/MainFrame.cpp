@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QUrl>
 #include <QWhatsThis>
@@ -78,6 +79,10 @@ int CMainFrame::OnCreate() {
     toolBar_->addAction(Action(ID_PROPERTIES));
     toolBar_->addAction(Action(ID_COMMENTS));
     addToolBar(Qt::TopToolBarArea, toolBar_);
+    // The View menu's tick follows the bar however it was hidden; the frame
+    // offers no menu of its own for its bars.
+    connect(toolBar_, &QToolBar::visibilityChanged, Action(ID_VIEW_TOOLBAR), &QAction::setChecked);
+    setContextMenuPolicy(Qt::NoContextMenu);
     setDockOptions(dockOptions() | QMainWindow::AllowNestedDocks);
 
     QStatusBar* bar = statusBar();
@@ -103,7 +108,7 @@ int CMainFrame::OnCreate() {
     return 0;
 }
 
-QAction* CMainFrame::MakeAction(int id, const QString& text, const QString& prompt, std::function<void()> handler) {
+QAction* CMainFrame::MakeAction(int id, const QString& text, const QString& prompt, bool handled) {
     auto* action = new QAction(text, this);
     action->setData(id);
     action->setObjectName(QString::number(id));
@@ -111,7 +116,7 @@ QAction* CMainFrame::MakeAction(int id, const QString& text, const QString& prom
     action->setStatusTip(nl >= 0 ? prompt.left(nl) : prompt);
     if (nl >= 0) action->setToolTip(prompt.mid(nl + 1));
     action->setShortcutContext(Qt::ApplicationShortcut);
-    if (handler) {
+    if (handled) {
         connect(action, &QAction::triggered, this, [this, id] { ExecuteCommand(id); });
     } else {
         action->setEnabled(false);  // no handler: present and inactive
@@ -122,71 +127,48 @@ QAction* CMainFrame::MakeAction(int id, const QString& text, const QString& prom
 }
 
 void CMainFrame::CreateActions() {
-    auto frame = [](auto fn) { return std::function<void()>(fn); };
-    MakeAction(ID_NEW_PERSON, QStringLiteral("New Person"), QStringLiteral("New Person\nNew Person"),
-               frame([this] { OnNewPerson(); }))
+    MakeAction(ID_NEW_PERSON, QStringLiteral("New Person"), QStringLiteral("New Person\nNew Person"))
         ->setIcon(NewPersonIcon());
     MakeAction(ID_PROPERTIES, QStringLiteral("Properties"),
-               QStringLiteral("Show Properties Dialog\nShow Properties Dialog"), frame([] {}))
+               QStringLiteral("Show Properties Dialog\nShow Properties Dialog"))
         ->setIcon(PropertiesIcon());
-    MakeAction(ID_COMMENTS, QStringLiteral("Comments"), QStringLiteral("Show Comments\nShow Comments"),
-               frame([] {}))
+    MakeAction(ID_COMMENTS, QStringLiteral("Comments"), QStringLiteral("Show Comments\nShow Comments"))
         ->setIcon(CommentsIcon());
-    MakeAction(ID_FILE_NEW, QStringLiteral("&New"), QStringLiteral("New Person\nNew Person"),
-               frame([this] { OnFileNew(); }))
+    MakeAction(ID_FILE_NEW, QStringLiteral("&New"), QStringLiteral("New Person\nNew Person"))
         ->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
-    MakeAction(ID_FILE_OPEN, QStringLiteral("&Open..."), QStringLiteral("Open an existing document\nOpen"),
-               frame([this] { OnFileOpen(); }))
+    MakeAction(ID_FILE_OPEN, QStringLiteral("&Open..."), QStringLiteral("Open an existing document\nOpen"))
         ->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
-    MakeAction(ID_FILE_SAVE, QStringLiteral("&Save"), QStringLiteral("Save the active document\nSave"),
-               frame([this] { OnFileSave(); }))
+    MakeAction(ID_FILE_SAVE, QStringLiteral("&Save"), QString())
         ->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
-    MakeAction(ID_FILE_CLOSE, QStringLiteral("&Close"), QStringLiteral("Close the active document\nClose"),
-               frame([this] { OnFileClose(); }));
-    MakeAction(ID_FILE_PRINT, QStringLiteral("&Print..."), QStringLiteral("Print the active document\nPrint"),
-               frame([] {}))
+    MakeAction(ID_FILE_CLOSE, QStringLiteral("&Close"), QStringLiteral("Close the active document\nClose"));
+    MakeAction(ID_FILE_PRINT, QStringLiteral("&Print..."), QStringLiteral("Print the active document\nPrint"))
         ->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
-    MakeAction(ID_FILE_PRINT_DIRECT, QStringLiteral("Print &Direct"),
-               QStringLiteral("Print the active document using current options\nQuick Print"), frame([] {}));
-    MakeAction(ID_FILE_PRINT_PREVIEW, QStringLiteral("Print Pre&view"),
-               QStringLiteral("Display full pages\nPrint Preview"), frame([] {}));
+    MakeAction(ID_FILE_PRINT_DIRECT, QStringLiteral("Print &Direct"), QString());
+    MakeAction(ID_FILE_PRINT_PREVIEW, QStringLiteral("Print Pre&view"), QString());
     MakeAction(ID_APP_EXIT, QStringLiteral("E&xit"),
-               QStringLiteral("Quit the application; prompts to save documents\nExit"), frame([this] { close(); }));
-    MakeAction(ID_VIEW_TOOLBAR, QStringLiteral("&Toolbar"), QStringLiteral("Show or hide the toolbar\nToggle ToolBar"),
-               frame([this] { toolBar_->setVisible(!toolBar_->isVisible()); }));
+               QStringLiteral("Quit the application; prompts to save documents\nExit"));
+    MakeAction(ID_VIEW_TOOLBAR, QStringLiteral("&Toolbar"), QStringLiteral("Show or hide the toolbar\nToggle ToolBar"));
     MakeAction(ID_VIEW_STATUS_BAR, QStringLiteral("&Status Bar"),
-               QStringLiteral("Show or hide the status bar\nToggle StatusBar"),
-               frame([this] { statusBar()->setVisible(!statusBar()->isVisible()); }));
+               QStringLiteral("Show or hide the status bar\nToggle StatusBar"));
     Action(ID_VIEW_TOOLBAR)->setCheckable(true);
     Action(ID_VIEW_TOOLBAR)->setChecked(true);
     Action(ID_VIEW_STATUS_BAR)->setCheckable(true);
     Action(ID_VIEW_STATUS_BAR)->setChecked(true);
     MakeAction(ID_WINDOW_NEW, QStringLiteral("&New Window"),
-               QStringLiteral("Open another window for the active document\nNew Window"),
-               frame([this] { OnWindowNew(); }));
+               QStringLiteral("Open another window for the active document\nNew Window"));
     MakeAction(ID_WINDOW_CASCADE, QStringLiteral("&Cascade"),
-               QStringLiteral("Arrange windows so they overlap\nCascade Windows"),
-               frame([this] { mdiArea_->cascadeSubWindows(); }));
+               QStringLiteral("Arrange windows so they overlap\nCascade Windows"));
     MakeAction(ID_WINDOW_TILE_HORZ, QStringLiteral("&Tile"),
-               QStringLiteral("Arrange windows as non-overlapping tiles\nTile Windows"),
-               frame([this] { mdiArea_->tileSubWindows(); }));
+               QStringLiteral("Arrange windows as non-overlapping tiles\nTile Windows"));
     MakeAction(ID_WINDOW_ARRANGE, QStringLiteral("&Arrange Icons"),
-               QStringLiteral("Arrange icons at the bottom of the window\nArrange Icons"),
-               frame([this] { OnWindowArrange(); }));
-    MakeAction(ID_HELP_FINDER, QStringLiteral("&Help Topics"), QStringLiteral("List Help topics\nHelp Topics"),
-               frame([this] { OnHelp(); }));
-    MakeAction(ID_HELP, QStringLiteral("Help"), QStringLiteral("Display help for current task or command\nHelp"),
-               frame([this] { OnHelp(); }))
+               QStringLiteral("Arrange icons at the bottom of the window\nArrange Icons"));
+    MakeAction(ID_HELP_FINDER, QStringLiteral("&Help Topics"), QStringLiteral("List Help topics\nHelp Topics"));
+    MakeAction(ID_HELP, QStringLiteral("Help"), QString())
         ->setShortcut(QKeySequence(Qt::Key_F1));
-    MakeAction(ID_DEFAULT_HELP, QStringLiteral("Help"), QStringLiteral("Display help\nHelp"),
-               frame([this] { OnHelp(); }));
-    MakeAction(ID_CONTEXT_HELP, QStringLiteral("Context Help"),
-               QStringLiteral("Display help for clicked on buttons, menus and windows\nHelp"),
-               frame([this] { OnContextHelp(); }))
+    MakeAction(ID_DEFAULT_HELP, QStringLiteral("Help"), QString());
+    MakeAction(ID_CONTEXT_HELP, QStringLiteral("Context Help"), QString())
         ->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
-    MakeAction(ID_APP_ABOUT, QStringLiteral("&About Kelra..."),
-               QStringLiteral("Display program information, version number and copyright\nAbout"),
-               frame([this] { OnAppAbout(); }));
+    MakeAction(ID_APP_ABOUT, QStringLiteral("&About Kelra..."), QString());
 
     // Keys without a handler: present, inactive.
     struct Inactive {
@@ -202,7 +184,7 @@ void CMainFrame::CreateActions() {
         {ID_NEXT_PANE, "Next Pane", {QKeySequence(Qt::Key_F6)}},
         {ID_PREV_PANE, "Previous Pane", {QKeySequence(Qt::SHIFT | Qt::Key_F6)}},
     };
-    for (const auto& i : inactive) MakeAction(i.id, QString::fromLatin1(i.text), QString(), nullptr)->setShortcuts(i.keys);
+    for (const auto& i : inactive) MakeAction(i.id, QString::fromLatin1(i.text), QString(), false)->setShortcuts(i.keys);
 }
 
 QMenu* CMainFrame::BuildFileMenu(bool child) {
@@ -242,8 +224,16 @@ void CMainFrame::CreateMenus() {
     window->addAction(Action(ID_WINDOW_CASCADE));
     window->addAction(Action(ID_WINDOW_TILE_HORZ));
     window->addAction(Action(ID_WINDOW_ARRANGE));
+    // The framework's Window menu also lists the open windows.
+    connect(window, &QMenu::aboutToShow, this, [this, window] { FillWindowList(window); });
     menus128_ = {file128_, makeView(false), makeHelp()};
     menus129_ = {file129_, makeView(true), window, makeHelp()};
+    for (QMenu* m : menus128_ + menus129_) {
+        // Greyed items name their command in the status bar too.
+        connect(m, &QMenu::hovered, this, [this](QAction* a) {
+            if (!a->isEnabled() && !a->statusTip().isEmpty()) statusBar()->showMessage(a->statusTip());
+        });
+    }
     RebuildRecentMenus();
     for (QMenu* m : menus128_) menuBar()->addMenu(m);
 }
@@ -252,6 +242,7 @@ void CMainFrame::FillRecentItems(QMenu* menu, QAction* before) {
     if (recentFiles_->IsEmpty()) {
         auto* placeholder = new QAction(QStringLiteral("Recent File"), menu);
         placeholder->setData(int{ID_FILE_MRU_FIRST});
+        placeholder->setStatusTip(QStringLiteral("Open this document"));
         placeholder->setEnabled(false);
         menu->insertAction(before, placeholder);
         recentActions_.append(placeholder);
@@ -264,6 +255,25 @@ void CMainFrame::FillRecentItems(QMenu* menu, QAction* before) {
         connect(item, &QAction::triggered, this, [this, i] { ExecuteCommand(ID_FILE_MRU_FIRST + i); });
         menu->insertAction(before, item);
         recentActions_.append(item);
+    }
+}
+
+void CMainFrame::FillWindowList(QMenu* menu) {
+    for (QAction* a : menu->actions())
+        if (a->isSeparator() || a->data().toInt() == 0) delete a;
+    const auto windows = mdiArea_->subWindowList();
+    if (windows.isEmpty()) return;
+    menu->addSeparator();
+    for (int i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow* w = windows[i];
+        QString text = w->windowTitle();
+        text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* item = menu->addAction(i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(text)
+                                              : QStringLiteral("%1 %2").arg(i + 1).arg(text));
+        item->setCheckable(true);
+        item->setChecked(w == mdiArea_->activeSubWindow());
+        item->setStatusTip(QStringLiteral("Activate this window"));
+        connect(item, &QAction::triggered, this, [this, w] { mdiArea_->setActiveSubWindow(w); });
     }
 }
 
@@ -334,7 +344,7 @@ bool CMainFrame::ExecuteCommand(int id) {
             case ID_FILE_CLOSE: OnFileClose(); return true;
             case ID_APP_EXIT: close(); return true;
             case ID_WINDOW_NEW: OnWindowNew(); return true;
-            case ID_WINDOW_CASCADE: mdiArea_->cascadeSubWindows(); return true;
+            case ID_WINDOW_CASCADE: OnWindowCascade(); return true;
             case ID_WINDOW_TILE_HORZ: mdiArea_->tileSubWindows(); return true;
             case ID_WINDOW_ARRANGE: OnWindowArrange(); return true;
             case ID_HELP_FINDER:
@@ -357,12 +367,11 @@ void CMainFrame::OnNewPerson() {
     CBiorhythmCalc().CopyProfile(lastEnteredProfile, defaultProfile);
     dlg.profile = &lastEnteredProfile;
     if (dlg.exec() != 2) {
-        nextViewMode = 0;
+        NextViewScope scope(0);
         if (CKelraDoc* doc = personTemplate->OpenDocumentFile(nullptr, true)) {
             const QString text = QString::fromStdString(PersonEntryText(lastEnteredProfile));
             doc->SetPathName(PersonEntryPath(QDir::currentPath(), text), true);
         }
-        nextViewMode = 0;
     }
 }
 
@@ -426,6 +435,22 @@ void CMainFrame::OnWindowNew() {
     mdiArea_->setActiveSubWindow(frame);
 }
 
+void CMainFrame::OnWindowCascade() {
+    // Each window keeps the size a new one gets, stepped by a title bar's
+    // height, so every chart stays readable and every title shows.
+    const QSize area = mdiArea_->viewport()->size();
+    const QSize size = DefaultChildSize();
+    const int step = std::max(1, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this));
+    int i = 0;
+    for (QMdiSubWindow* w : mdiArea_->subWindowList(QMdiArea::StackingOrder)) {
+        if (w->isHidden() || w->isMinimized()) continue;
+        w->showNormal();
+        int offset = i++ * step;
+        if (offset + size.height() > area.height() || offset + size.width() > area.width()) offset = i = 0;
+        w->setGeometry(offset, offset, size.width(), size.height());
+    }
+}
+
 void CMainFrame::OnWindowArrange() {
     // Minimised windows line up along the bottom edge.
     int x = 0;
@@ -473,12 +498,9 @@ void CMainFrame::AddRecentPerson(const QString& text) {
 }
 
 bool CMainFrame::OpenCommentsWindow(const PersonProfile& source, const QString& title) {
-    nextViewMode = 1;
-    nextViewSource = &source;
+    NextViewScope scope(1, &source);
     CKelraDoc* doc = personTemplate->OpenDocumentFile(nullptr, true);
     if (doc) doc->SetTitle(title);
-    nextViewSource = nullptr;
-    nextViewMode = 0;
     return doc != nullptr;
 }
 
@@ -506,7 +528,7 @@ void CMainFrame::UpdateCaption() {
         setWindowTitle(QStringLiteral("Kelra"));
         return;
     }
-    const QString title = frame->windowTitle();
+    const QString title = frame->Document()->GetTitle();
     setWindowTitle(frame->isMaximized() ? QStringLiteral("Kelra - [%1]").arg(title)
                                         : QStringLiteral("Kelra - %1").arg(title));
 }

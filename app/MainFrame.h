@@ -48,6 +48,7 @@ public:
     void OnFileClose();
     void OnOpenRecentFile(int index);
     void OnWindowNew();
+    void OnWindowCascade();
     void OnWindowArrange();
     void OnHelp();
     void OnContextHelp();
@@ -81,11 +82,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QAction* MakeAction(int id, const QString& text, const QString& prompt, std::function<void()> handler);
+    // Every action routes its number through ExecuteCommand; one without a
+    // handler is present and inactive.
+    QAction* MakeAction(int id, const QString& text, const QString& prompt, bool handled = true);
     void CreateActions();
     void CreateMenus();
     QMenu* BuildFileMenu(bool child);
     void FillRecentItems(QMenu* menu, QAction* before);
+    void FillWindowList(QMenu* menu);
     bool RouteToView(int id);
 
     RecentFileList* recentFiles_;

@@ -277,12 +277,13 @@ TEST_F(MainFrameTest, NewWindowSaveAndHelp) {
     Start();
     NewPerson(QStringLiteral("Ann"));
     Paint();
-    // New Window: a second view of the document, whose windows carry ":1" and ":2".
+    // New Window: a second view of the document; the first window keeps the
+    // title, the second adds ":2", the main caption names the document.
     Frame()->ExecuteCommand(ID_WINDOW_NEW);
     ASSERT_EQ(Windows().size(), 2);
-    EXPECT_EQ(Windows()[0]->windowTitle(), QStringLiteral("ANN:1"));
+    EXPECT_EQ(Windows()[0]->windowTitle(), QStringLiteral("ANN"));
     EXPECT_EQ(Windows()[1]->windowTitle(), QStringLiteral("ANN:2"));
-    EXPECT_EQ(Frame()->windowTitle(), QStringLiteral("Kelra - ANN:2"));
+    EXPECT_EQ(Frame()->windowTitle(), QStringLiteral("Kelra - ANN"));
     Windows()[1]->close();
     QApplication::processEvents();
     EXPECT_EQ(Windows()[0]->windowTitle(), QStringLiteral("ANN"));
@@ -342,4 +343,32 @@ TEST_F(MainFrameTest, PrintingACommentsPageLeavesTheWindowsScrollingAlone) {
     for (int y = 0; y < page.height(); y += 2)
         for (int x = 0; x < page.width(); x += 2) dark += qGray(page.pixel(x, y)) < 128;
     EXPECT_GT(dark, 500);
+}
+
+TEST_F(MainFrameTest, WindowMenuCascadeAndTheToolbarTick) {
+    Start();
+    Frame()->show();
+    NewPerson(QStringLiteral("Ann"));
+    NewPerson(QStringLiteral("Bob"));
+    Paint();
+    Frame()->ExecuteCommand(ID_WINDOW_CASCADE);
+    const QSize size = Frame()->DefaultChildSize();
+    for (QMdiSubWindow* w : Windows()) EXPECT_EQ(w->size(), size);  // readable, not shrunk
+    EXPECT_NE(Windows()[0]->pos(), Windows()[1]->pos());
+
+    QMenu* window = TopMenu(Frame(), QStringLiteral("&Window"));
+    ASSERT_NE(window, nullptr);
+    emit window->aboutToShow();
+    const QStringList texts = MenuTexts(window);
+    EXPECT_EQ(texts.mid(0, 4), (QStringList{"&New Window", "&Cascade", "&Tile", "&Arrange Icons"}));
+    EXPECT_TRUE(texts.contains(QStringLiteral("&1 ANN")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("&2 BOB")));
+    emit window->aboutToShow();  // rebuilt, not doubled
+    EXPECT_EQ(MenuTexts(window).size(), texts.size());
+
+    Frame()->ToolBar()->hide();
+    EXPECT_FALSE(Frame()->Action(ID_VIEW_TOOLBAR)->isChecked());
+    Frame()->Action(ID_VIEW_TOOLBAR)->trigger();
+    EXPECT_TRUE(Frame()->ToolBar()->isVisible());
+    EXPECT_TRUE(Frame()->Action(ID_VIEW_TOOLBAR)->isChecked());
 }
