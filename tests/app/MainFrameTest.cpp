@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTest>
 #include <QToolBar>
 
 #include "AppTestSupport.h"
@@ -371,4 +372,19 @@ TEST_F(MainFrameTest, WindowMenuCascadeAndTheToolbarTick) {
     Frame()->Action(ID_VIEW_TOOLBAR)->trigger();
     EXPECT_TRUE(Frame()->ToolBar()->isVisible());
     EXPECT_TRUE(Frame()->Action(ID_VIEW_TOOLBAR)->isChecked());
+}
+
+TEST_F(MainFrameTest, AcceleratorsReachTheirCommands) {
+    Start();
+    Frame()->show();
+    QApplication::setActiveWindow(Frame());
+    QTest::keyClick(Frame(), Qt::Key_N, Qt::ControlModifier);
+    ASSERT_EQ(Windows().size(), 1);
+    EXPECT_EQ(ActiveView()->profile.name, "NEWBORN");
+    QTest::keyClick(Frame(), Qt::Key_F6);  // present, inactive
+    QTest::keyClick(Frame(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(Windows().size(), 1);
+    EXPECT_TRUE(warnings_.isEmpty());
+    QTest::keyClick(Frame(), Qt::Key_F1);
+    EXPECT_EQ(warnings_.size(), 1);  // no help file beside the test program
 }
