@@ -8,23 +8,18 @@
 #include <QSvgGenerator>
 
 #include "CycleChart.h"
+#include "GuiApp.h"
 #include "QtSurface.h"
 
 namespace kelra {
 namespace {
 
-void EnsureApp() {
-    static int argc = 1;
-    static char name[] = "chart_tests";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication* app = new QGuiApplication(argc, argv);
-    (void)app;
-}
+using test::EnsureGuiApp;
 
 constexpr Rgb kBlack{0, 0, 0}, kWhite{255, 255, 255}, kGrey{128, 128, 128}, kRed{255, 0, 0}, kBlue{0, 0, 255};
 
 QImage Blank(int w, int h) {
-    EnsureApp();
+    EnsureGuiApp();
     QImage image(w, h, QImage::Format_RGB32);
     image.fill(QColor(kGrey.r, kGrey.g, kGrey.b));
     return image;
@@ -67,7 +62,7 @@ TEST(QtSurface, LinesAndRectanglesCoverPixelsLikeTheClassicDeviceContext) {
 }
 
 TEST(QtSurface, FontsAreSizedByCellHeightAndArialHasAFallback) {
-    EnsureApp();
+    EnsureGuiApp();
     for (int height : {14, 16, 30}) {
         const QFont f = QtSurface::ToQFont(Font{"Arial", height});
         const QFontMetrics fm(f);
@@ -198,7 +193,7 @@ namespace kelra {
 namespace {
 
 TEST(QtSurface, WritesAChartToAnSvgFile) {
-    EnsureApp();
+    EnsureGuiApp();
     QBuffer svg;
     svg.open(QIODevice::WriteOnly);
     QSvgGenerator generator;
