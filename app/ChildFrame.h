@@ -17,9 +17,6 @@ public:
 
     CKelraDoc* Document() const { return doc_; }
     CKelraView* View() const;
-    // The window's number on its document (1 for the first).
-    int WindowNumber() const { return number_; }
-    void SetWindowNumber(int number) { number_ = number; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -27,7 +24,6 @@ protected:
 
 private:
     CKelraDoc* doc_;
-    int number_ = 1;
 };
 
 }  // namespace kelra

@@ -48,8 +48,6 @@ QIcon AppIcon() {
     return icon;
 }
 
-QIcon DocumentIconImage() { return AppIcon(); }
-
 QIcon NewPersonIcon() {
     QPixmap pm = Canvas(16);
     QPainter p(&pm);

@@ -76,7 +76,6 @@ void CKelraDoc::RemoveFrame(CChildFrame* frame) {
 void CKelraDoc::UpdateFrameTitles() {
     // The first window shows the title unchanged; further windows add ":n".
     for (int i = 0; i < frames_.size(); ++i) {
-        frames_[i]->SetWindowNumber(i + 1);
         frames_[i]->setWindowTitle(i == 0 ? title_ : title_ + QStringLiteral(":%1").arg(i + 1));
     }
     if (template_) template_->MainFrame()->UpdateCaption();

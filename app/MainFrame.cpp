@@ -47,7 +47,7 @@ CMainFrame::CMainFrame(RecentFileList* recentFiles, QWidget* parent)
     defaultProfile = MakeDefaultProfile(Now());
     setWindowTitle(QStringLiteral("Kelra"));
     setWindowIcon(AppIcon());
-    documentIcon_ = DocumentIconImage();
+    documentIcon_ = AppIcon();  // made once, shown by every person window
     resize(1000, 720);
 }
 

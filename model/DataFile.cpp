@@ -60,14 +60,6 @@ std::string FormatDataLine(const DayRecord& d) {
     return line;
 }
 
-std::string FormatDataFile(const DayRecordArray& days) {
-    std::string out;
-    out.reserve(64 + days.size() * 64);
-    out += kHeader;
-    for (const auto& d : days) out += FormatDataLine(d);
-    return out;
-}
-
 std::string DataFileName(const std::string& name, const DateTime& now) {
     std::string safe = ToLower(name);
     for (char& c : safe) {

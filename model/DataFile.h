@@ -6,8 +6,7 @@
 
 namespace kelra {
 
-// The day table as comma-separated text, "\r\n" line ends on every platform.
-std::string FormatDataFile(const DayRecordArray& days);
+// One day of the table as comma-separated text with its "\r\n" line end.
 std::string FormatDataLine(const DayRecord& day);
 
 // "%02d_%02d_%04d_%s.txt" from now's month, day and year and the lower-cased
