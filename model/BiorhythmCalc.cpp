@@ -21,20 +21,11 @@ std::string PersonEntryText(const PersonProfile& profile) {
 }
 
 void CBiorhythmCalc::CopyProfile(PersonProfile& dst, const PersonProfile& src) const {
-    dst.showSumTotal = src.showSumTotal;
-    dst.showSumClassical = src.showSumClassical;
-    dst.writeDataFile = src.writeDataFile;
-    dst.showPhysical = src.showPhysical;
-    dst.showEmotional = src.showEmotional;
-    dst.showIntellectual = src.showIntellectual;
-    dst.showIntuitional = src.showIntuitional;
-    dst.showAesthetic = src.showAesthetic;
-    dst.showSpiritual = src.showSpiritual;
-    dst.dayOfLife = src.dayOfLife;
-    dst.name = src.name;
-    dst.birthDate = src.birthDate;
-    dst.startDate = src.startDate;
-    dst.endDate = src.endDate;
+    // The whole record, so a field added later cannot be forgotten; only the
+    // destination's today stays its own.
+    DayRecord today = std::move(dst.todayRecord);
+    dst = src;
+    dst.todayRecord = std::move(today);
 }
 
 void CBiorhythmCalc::ResetProfile(PersonProfile& profile) const { profile.name.clear(); }

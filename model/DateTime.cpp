@@ -15,10 +15,6 @@ constexpr int kMaxYear = 9999;
 
 const char* const kMonthAbbr[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                   "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-const char* const kMonthFull[] = {"January", "February", "March",     "April",   "May",      "June",
-                                  "July",    "August",   "September", "October", "November", "December"};
-const char* const kDayAbbr[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-const char* const kDayFull[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
 
 std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
     std::int64_t q = a / b;
@@ -142,7 +138,6 @@ std::string DateTime::Format(const char* pattern) const {
     CivilFromDays(DayNumber(), y, mo, d);
     const int sod = SecondOfDay();
     const int h = sod / 3600, mi = sod / 60 % 60, s = sod % 60;
-    const int wd = DayOfWeek() - 1;
     std::string out;
     char buf[32];
     for (const char* p = pattern; *p; ++p) {
@@ -151,37 +146,16 @@ std::string DateTime::Format(const char* pattern) const {
             continue;
         }
         ++p;
-        if (*p == '#') {  // the "no leading zero" flag is accepted and ignored
-            if (p[1] == '\0') break;
-            ++p;
-        }
         switch (*p) {
-            case 'a': out += kDayAbbr[wd]; break;
-            case 'A': out += kDayFull[wd]; break;
             case 'b': out += kMonthAbbr[mo - 1]; break;
-            case 'B': out += kMonthFull[mo - 1]; break;
             case 'd': std::snprintf(buf, sizeof buf, "%02d", d); out += buf; break;
             case 'H': std::snprintf(buf, sizeof buf, "%02d", h); out += buf; break;
-            case 'I': std::snprintf(buf, sizeof buf, "%02d", h % 12 == 0 ? 12 : h % 12); out += buf; break;
-            case 'j': {
-                const auto doy = DayNumber() - DaysFromCivil(y, 1, 1) + 1;
-                std::snprintf(buf, sizeof buf, "%03d", static_cast<int>(doy));
-                out += buf;
-                break;
-            }
             case 'm': std::snprintf(buf, sizeof buf, "%02d", mo); out += buf; break;
             case 'M': std::snprintf(buf, sizeof buf, "%02d", mi); out += buf; break;
-            case 'p': out += h < 12 ? "AM" : "PM"; break;
             case 'S': std::snprintf(buf, sizeof buf, "%02d", s); out += buf; break;
-            case 'y': std::snprintf(buf, sizeof buf, "%02d", y % 100); out += buf; break;
             // Always four digits: the recent-person entry is read back with a four-digit year.
             case 'Y': std::snprintf(buf, sizeof buf, "%04d", y); out += buf; break;
             case 'x': std::snprintf(buf, sizeof buf, "%02d/%02d/%02d", mo, d, y % 100); out += buf; break;
-            case 'X': std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", h, mi, s); out += buf; break;
-            case 'c':
-                std::snprintf(buf, sizeof buf, "%02d/%02d/%02d %02d:%02d:%02d", mo, d, y % 100, h, mi, s);
-                out += buf;
-                break;
             case '%': out += '%'; break;
             default: out += '%'; out += *p; break;
         }

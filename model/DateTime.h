@@ -37,7 +37,8 @@ public:
 
     DateTime AddDays(std::int64_t days) const;  // keeps the time of day
 
-    // strftime-style formatting in the "C" locale.
+    // strftime-style formatting in the "C" locale, for the conversions the
+    // program writes: %d %b %Y %x %m %H %M %S %%; any other stays as written.
     std::string Format(const char* pattern) const;
 
     // Real days between two values; 0 when either is not valid.

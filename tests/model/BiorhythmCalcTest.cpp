@@ -166,18 +166,30 @@ TEST(Compute, EndsOfThePickerYearsComputeWithoutOverflow) {
     EXPECT_LT(p.dayOfLife, 0);
 }
 
-TEST(Profile, CopyKeepsTodayRecordAndResetOnlyEmptiesTheName) {
+TEST(Profile, CopyTakesEveryFieldButTodayRecordAndResetOnlyEmptiesTheName) {
     CBiorhythmCalc calc;
-    PersonProfile src = MakeDefaultProfile(DateTime(2026, 12, 6, 8));
-    src.showSpiritual = true;
+    // Every field differs from a new record's, so a field the copy forgets shows.
+    PersonProfile src;
+    const auto switches = {&PersonProfile::showSumTotal, &PersonProfile::showSumClassical,
+                          &PersonProfile::writeDataFile, &PersonProfile::showPhysical,
+                          &PersonProfile::showEmotional, &PersonProfile::showIntellectual,
+                          &PersonProfile::showIntuitional, &PersonProfile::showAesthetic,
+                          &PersonProfile::showSpiritual};
+    for (bool PersonProfile::*b : switches) src.*b = true;
     src.dayOfLife = 77;
+    src.name = "Newborn";
+    src.birthDate = DateTime(2026, 12, 6, 8);
+    src.startDate = DateTime(2026, 12, 1, 12);
+    src.endDate = DateTime(2026, 12, 31, 12);
     src.todayRecord.physical = 11;
     PersonProfile dst;
     dst.todayRecord.physical = 22;
     calc.CopyProfile(dst, src);
-    EXPECT_EQ(dst.name, "Newborn");
-    EXPECT_TRUE(dst.showSpiritual && dst.showPhysical && !dst.showSumTotal);
+    for (bool PersonProfile::*b : switches) EXPECT_TRUE(dst.*b);
     EXPECT_EQ(dst.dayOfLife, 77);
+    EXPECT_EQ(dst.name, src.name);
+    EXPECT_EQ(dst.birthDate, src.birthDate);
+    EXPECT_EQ(dst.startDate, src.startDate);
     EXPECT_EQ(dst.endDate, src.endDate);
     EXPECT_EQ(dst.todayRecord.physical, 22);
 
