@@ -5,6 +5,7 @@ namespace kelra {
 
 // The About box: icon, version, the maker's notice and OK.
 class CAboutDlg : public QDialog {
+    Q_OBJECT
 public:
     explicit CAboutDlg(QWidget* parent = nullptr);
 };

@@ -8,21 +8,18 @@
 
 #include "CKelraView.h"
 #include "CommandIds.h"
-#include "MainFrame.h"
 #include "KelraDoc.h"
+#include "MainFrame.h"
+#include "UiHelpers.h"
 
 namespace kelra {
 
-CChildFrame::CChildFrame(CKelraDoc* doc, QWidget* parent) : QMdiSubWindow(parent), doc_(doc) {
+CChildFrame::CChildFrame(CKelraDoc& doc, const QSize& platformDefault) : doc_(&doc) {
     setAttribute(Qt::WA_DeleteOnClose);
+    PreCreateWindow(platformDefault);
 }
 
-CChildFrame::~CChildFrame() {
-    // The view's teardown (recent entry, data file) runs while the document
-    // still knows the frame.
-    delete widget();
-    if (doc_) doc_->RemoveFrame(this);
-}
+CChildFrame::~CChildFrame() { Leave(); }
 
 void CChildFrame::PreCreateWindow(const QSize& platformDefault) {
     QSize size = platformDefault;
@@ -31,20 +28,37 @@ void CChildFrame::PreCreateWindow(const QSize& platformDefault) {
     resize(size);
 }
 
+void CChildFrame::SetView(CKelraView* view) {
+    setWidget(view);
+    connect(view, &CKelraView::titleChanged, this, [this, view](const QString& title) {
+        if (!doc_) return;
+        doc_->SetTitle(title);
+        doc_->UpdateAllViews(view);
+    });
+    // A paint must not open a box itself: the message comes after it.
+    connect(view, &CKelraView::drawingFailed, this, [this](const QString& text) { ShowWarning(this, text); },
+            Qt::QueuedConnection);
+}
+
+CKelraView* CChildFrame::View() const { return qobject_cast<CKelraView*>(widget()); }
+
+void CChildFrame::Leave() {
+    CKelraDoc* doc = std::exchange(doc_, nullptr);
+    if (!doc) return;
+    if (CKelraView* view = View()) view->OnDestroy();
+    doc->mainFrame->Template().RemoveFrame(*doc, this);
+}
+
 void CChildFrame::closeEvent(QCloseEvent* event) {
     QMdiSubWindow::closeEvent(event);
-    // The person is recorded and the file written when the window closes, not
-    // whenever the object happens to go.
-    if (!event->isAccepted()) return;
-    if (CKelraView* view = View()) view->OnDestroy();
-    // The document forgets the window now; it goes with its last one.
-    if (CKelraDoc* doc = std::exchange(doc_, nullptr)) doc->RemoveFrame(this);
+    // The person is recorded and the file written when the window closes,
+    // not whenever the object happens to be deleted.
+    if (event->isAccepted()) Leave();
 }
 
 void CChildFrame::contextMenuEvent(QContextMenuEvent* event) {
     // The menus carry no print entries; the window's own menu offers them.
-    auto* frame = doc_ ? doc_->mainFrame : nullptr;
-    if (!frame || !widget() || !widget()->geometry().contains(event->pos())) {
+    if (!doc_ || !widget() || !widget()->geometry().contains(event->pos())) {
         QMdiSubWindow::contextMenuEvent(event);
         return;
     }
@@ -52,11 +66,9 @@ void CChildFrame::contextMenuEvent(QContextMenuEvent* event) {
     for (int id : {int{ID_FILE_PRINT}, int{ID_FILE_PRINT_DIRECT}, int{ID_FILE_PRINT_PREVIEW}, 0, int{ID_PROPERTIES},
                    int{ID_COMMENTS}}) {
         if (id == 0) menu.addSeparator();
-        else menu.addAction(frame->Action(id));
+        else menu.addAction(doc_->mainFrame->Action(id));
     }
     menu.exec(event->globalPos());
 }
-
-CKelraView* CChildFrame::View() const { return dynamic_cast<CKelraView*>(widget()); }
 
 }  // namespace kelra

@@ -8,12 +8,17 @@ class CKelraView;
 
 // A child window holding one view of a document.
 class CChildFrame : public QMdiSubWindow {
+    Q_OBJECT
 public:
-    CChildFrame(CKelraDoc* doc, QWidget* parent = nullptr);
+    // The initial size comes from PreCreateWindow.
+    CChildFrame(CKelraDoc& doc, const QSize& platformDefault);
     ~CChildFrame() override;
 
     // The initial size by the kind of window being opened (nextViewMode).
     void PreCreateWindow(const QSize& platformDefault);
+
+    // Takes the view as this window's content and listens to it.
+    void SetView(CKelraView* view);
 
     CKelraDoc* Document() const { return doc_; }
     CKelraView* View() const;
@@ -23,7 +28,11 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    CKelraDoc* doc_;
+    // The one teardown of a window, however it goes: the view records its
+    // person and writes its file, and the window leaves its document.
+    void Leave();
+
+    CKelraDoc* doc_;  // null once the window has left it
 };
 
 }  // namespace kelra

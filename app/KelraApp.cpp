@@ -43,10 +43,7 @@ bool CKelraApp::InitInstance() {
     template_ = std::make_unique<CDocTemplate>();
     personTemplate = template_.get();
 
-    mainFrame_ = std::make_unique<CMainFrame>(&recentFiles_);
-    template_->SetMainFrame(mainFrame_.get());
-    mainFrame_->personTemplate = personTemplate;
-    mainFrame_->previewPages = &previewPages;
+    mainFrame_ = std::make_unique<CMainFrame>(*template_, recentFiles_, previewPages);
     if (mainFrame_->OnCreate() != 0) return false;
 
     // The command line is read and nothing is done with it.

@@ -1,22 +1,19 @@
 #include "KelraDoc.h"
 
-#include <QMdiArea>
-#include <QTimer>
+#include <algorithm>
 
-#include <memory>
+#include <QMdiArea>
 
 #include "CKelraView.h"
 #include "ChildFrame.h"
 #include "MainFrame.h"
 #include "RecentEntry.h"
-#include "UiHelpers.h"
 
 namespace kelra {
 
 int nextViewMode = 0;
-const PersonProfile* nextViewSource = nullptr;
 
-CKelraDoc::CKelraDoc(CDocTemplate* docTemplate) : template_(docTemplate) {}
+CKelraDoc::CKelraDoc(CDocTemplate& docTemplate, CMainFrame& frame) : mainFrame(&frame), template_(docTemplate) {}
 
 void CKelraDoc::SetTitle(const QString& title) {
     title_ = title;
@@ -27,7 +24,7 @@ void CKelraDoc::SetPathName(const QString& path, bool addToMRU) {
     path_ = path;
     const qsizetype sep = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
     SetTitle(path.mid(sep + 1));
-    if (addToMRU && template_) template_->MainFrame()->AddToRecentFileList(path);
+    if (addToMRU) mainFrame->AddToRecentFileList(path);
 }
 
 bool CKelraDoc::OnNewDocument() {
@@ -38,11 +35,10 @@ bool CKelraDoc::OnNewDocument() {
 
 bool CKelraDoc::OnOpenDocument(const QString& path) {
     const auto entry = ParsePersonEntry(path);
-    if (!entry || !mainFrame) return false;
+    if (!entry) return false;
     mainFrame->lastEnteredProfile.birthDate = entry->birthDate;
     mainFrame->lastEnteredProfile.name = entry->name.toStdString();
-    NextViewScope scope(0);
-    template_->OpenDocumentFile(nullptr, true);
+    mainFrame->OpenPersonWindow(mainFrame->lastEnteredProfile, 0);
     return false;
 }
 
@@ -58,98 +54,72 @@ void CKelraDoc::UpdateAllViews(CKelraView* sender) {
         if (v != sender) v->viewport()->update();
 }
 
-void CKelraDoc::AddFrame(CChildFrame* frame) {
-    frames_.append(frame);
-    UpdateFrameTitles();
-}
-
-void CKelraDoc::RemoveFrame(CChildFrame* frame) {
-    frames_.removeAll(frame);
-    if (frames_.isEmpty()) {
-        if (template_) template_->RemoveDocument(this);
-        delete this;
-        return;
-    }
-    UpdateFrameTitles();
-}
-
 void CKelraDoc::UpdateFrameTitles() {
     // The first window shows the title unchanged; further windows add ":n".
-    for (int i = 0; i < frames_.size(); ++i) {
+    for (int i = 0; i < frames_.size(); ++i)
         frames_[i]->setWindowTitle(i == 0 ? title_ : title_ + QStringLiteral(":%1").arg(i + 1));
-    }
-    if (template_) template_->MainFrame()->UpdateCaption();
+    mainFrame->UpdateCaption();
 }
 
-CDocTemplate::CDocTemplate(CMainFrame* frame) : mainFrame_(frame) {}
-
-CDocTemplate::~CDocTemplate() {
-    for (auto* doc : documents_) delete doc;  // only those without windows remain
-}
+CDocTemplate::CDocTemplate() = default;
+CDocTemplate::~CDocTemplate() = default;
 
 CKelraDoc* CDocTemplate::FindDocument(const QString& path) const {
-    for (auto* doc : documents_)
+    for (const auto& doc : documents_)
         if (!doc->GetPathName().isEmpty() && doc->GetPathName().compare(path, Qt::CaseInsensitive) == 0)
-            return doc;
+            return doc.get();
     return nullptr;
 }
 
-void CDocTemplate::RemoveDocument(CKelraDoc* doc) { documents_.removeAll(doc); }
+QList<CKelraDoc*> CDocTemplate::Documents() const {
+    QList<CKelraDoc*> docs;
+    for (const auto& doc : documents_) docs.append(doc.get());
+    return docs;
+}
 
-CChildFrame* CDocTemplate::CreateNewFrame(CKelraDoc* doc) {
-    auto* frame = new CChildFrame(doc);
+CChildFrame* CDocTemplate::CreateNewFrame(CKelraDoc& doc, const PersonProfile& source, int viewMode) {
+    auto* frame = new CChildFrame(doc, mainFrame_->DefaultChildSize());
     frame->setWindowIcon(mainFrame_->DocumentIcon());
-    frame->PreCreateWindow(mainFrame_->DefaultChildSize());
-    auto* view = new CKelraView(nextViewMode);
-    view->document = doc;
-    view->mainFrame = mainFrame_;
-    view->services = mainFrame_;
-    view->titleHook = [doc, view](const QString& title) {
-        doc->SetTitle(title);
-        doc->UpdateAllViews(view);
-    };
-    // Painting must not open a box itself, and a failing picture would fail
-    // at every repaint: the message is posted, once per window.
-    auto reported = std::make_shared<bool>(false);
-    view->errorHook = [view, reported](const char* what) {
-        if (*reported) return;
-        *reported = true;
-        const QString text = QString::fromUtf8(what);
-        QTimer::singleShot(0, view, [view, text] { ShowWarning(view, text); });
-    };
-    doc->mainFrame = mainFrame_;
-    frame->setWidget(view);
-    doc->AddFrame(frame);
-    const PersonProfile& source =
-        (view->mode == 1 && nextViewSource) ? *nextViewSource : mainFrame_->lastEnteredProfile;
+    auto* view = new CKelraView(viewMode, mainFrame_, frame);
+    frame->SetView(view);
+    doc.frames_.append(frame);
+    doc.UpdateFrameTitles();
     view->Create(source);
-    mainFrame_->MdiArea()->addSubWindow(frame);
+    mainFrame_->AddChildFrame(frame);
     return frame;
 }
 
-CKelraDoc* CDocTemplate::OpenDocumentFile(const QString* path, bool makeVisible) {
-    if (path) {
-        if (auto* open = FindDocument(*path)) {
-            if (!open->Frames().isEmpty()) mainFrame_->MdiArea()->setActiveSubWindow(open->Frames().first());
-            return open;
-        }
-        // The open operation makes its own window; this document stays unseen
-        // and is dropped, leaving no trace.
-        CKelraDoc probe(this);
-        probe.mainFrame = mainFrame_;
-        probe.OnOpenDocument(*path);
-        return nullptr;
+void CDocTemplate::RemoveFrame(CKelraDoc& doc, CChildFrame* frame) {
+    doc.frames_.removeAll(frame);
+    if (!doc.frames_.isEmpty()) {
+        doc.UpdateFrameTitles();
+        return;
     }
-    auto* doc = new CKelraDoc(this);
-    documents_.append(doc);
-    CChildFrame* frame = CreateNewFrame(doc);
-    doc->OnNewDocument();
-    doc->SetTitle(QStringLiteral("Kelra%1").arg(++untitledCount_));
+    std::erase_if(documents_, [&doc](const auto& d) { return d.get() == &doc; });
+}
+
+CKelraDoc* CDocTemplate::OpenNewDocument(const PersonProfile& source, bool makeVisible) {
+    CKelraDoc& doc = *documents_.emplace_back(std::make_unique<CKelraDoc>(*this, *mainFrame_));
+    CChildFrame* frame = CreateNewFrame(doc, source, nextViewMode);
+    doc.OnNewDocument();
+    doc.SetTitle(QStringLiteral("Kelra%1").arg(++untitledCount_));
     if (makeVisible) {
         frame->show();
         mainFrame_->MdiArea()->setActiveSubWindow(frame);
     }
-    return doc;
+    return &doc;
+}
+
+CKelraDoc* CDocTemplate::OpenDocumentFile(const QString& path) {
+    if (CKelraDoc* open = FindDocument(path)) {
+        if (!open->Frames().isEmpty()) mainFrame_->MdiArea()->setActiveSubWindow(open->Frames().first());
+        return open;
+    }
+    // The open operation makes its own window; this document is never
+    // registered or shown, and leaves no trace.
+    CKelraDoc probe(*this, *mainFrame_);
+    probe.OnOpenDocument(path);
+    return nullptr;
 }
 
 }  // namespace kelra

@@ -1,5 +1,9 @@
 #pragma once
+#include <memory>
+#include <vector>
+
 #include <QList>
+#include <QSize>
 #include <QString>
 
 #include "PersonProfile.h"
@@ -11,33 +15,28 @@ class CDocTemplate;
 class CKelraView;
 class CMainFrame;
 
-// The kind of the next child window: 0 chart, 1 comments. Set by each opener
-// around one call of the template, read by the child frame and the view.
+// The kind of the next child window: 0 chart, 1 comments. Set by the one
+// opener (CMainFrame::OpenPersonWindow) around one call of the template and
+// read by the child frame for its size and by the template for the view.
 extern int nextViewMode;
-// The profile a comments view copies; set beside nextViewMode by Comments.
-extern const PersonProfile* nextViewSource;
 
-// Sets nextViewMode (and the source) for one opening; back to 0 however it ends.
+// Sets nextViewMode for one opening; back to 0 however it ends.
 class NextViewScope {
 public:
-    explicit NextViewScope(int mode, const PersonProfile* source = nullptr) {
-        nextViewMode = mode;
-        nextViewSource = source;
-    }
-    ~NextViewScope() {
-        nextViewMode = 0;
-        nextViewSource = nullptr;
-    }
+    explicit NextViewScope(int mode) { nextViewMode = mode; }
+    ~NextViewScope() { nextViewMode = 0; }
     NextViewScope(const NextViewScope&) = delete;
     NextViewScope& operator=(const NextViewScope&) = delete;
 };
 
-// A person window's document: title, path, views; no person data.
+// A person window's document: title, path, its windows; no person data.
 class CKelraDoc {
 public:
-    explicit CKelraDoc(CDocTemplate* docTemplate);
+    CKelraDoc(CDocTemplate& docTemplate, CMainFrame& frame);
+    CKelraDoc(const CKelraDoc&) = delete;
+    CKelraDoc& operator=(const CKelraDoc&) = delete;
 
-    CMainFrame* mainFrame = nullptr;
+    CMainFrame* const mainFrame;
 
     const QString& GetTitle() const { return title_; }
     void SetTitle(const QString& title);
@@ -55,43 +54,47 @@ public:
     const QList<CChildFrame*>& Frames() const { return frames_; }
     QList<CKelraView*> Views() const;
     void UpdateAllViews(CKelraView* sender);
-    CDocTemplate* Template() const { return template_; }
-
-    // Frame bookkeeping for the template.
-    void AddFrame(CChildFrame* frame);
-    void RemoveFrame(CChildFrame* frame);  // the document goes with its last frame
-    void UpdateFrameTitles();
 
 private:
-    CDocTemplate* template_;
+    friend class CDocTemplate;  // keeps the list of windows
+    void UpdateFrameTitles();
+
+    CDocTemplate& template_;
     QString title_;
     QString path_;
     bool modified_ = false;
     QList<CChildFrame*> frames_;
 };
 
-// Makes document, child frame and view together ("personTemplate").
+// Makes document, child frame and view together and owns the documents
+// ("personTemplate"). A document goes when its last window does.
 class CDocTemplate {
 public:
-    explicit CDocTemplate(CMainFrame* frame = nullptr);
+    CDocTemplate();
     ~CDocTemplate();
+    CDocTemplate(const CDocTemplate&) = delete;
+    CDocTemplate& operator=(const CDocTemplate&) = delete;
 
-    // Without a path: a new untitled document (Kelra1, Kelra2, ...) in a new
-    // window. With a path: the open document of that path is activated, or
-    // the document's open operation runs; null when nothing opened.
-    CKelraDoc* OpenDocumentFile(const QString* path, bool makeVisible = true);
-    // A further window on a document (New Window).
-    CChildFrame* CreateNewFrame(CKelraDoc* doc);
-    CKelraDoc* FindDocument(const QString& path) const;
-    const QList<CKelraDoc*>& Documents() const { return documents_; }
-
-    void RemoveDocument(CKelraDoc* doc);
-    CMainFrame* MainFrame() const { return mainFrame_; }
+    // The main frame announces itself once it is made; windows go into it.
     void SetMainFrame(CMainFrame* frame) { mainFrame_ = frame; }
 
+    // A new untitled document (Kelra1, Kelra2, ...) with one window whose
+    // view, of mode nextViewMode, copies source.
+    CKelraDoc* OpenNewDocument(const PersonProfile& source, bool makeVisible = true);
+    // With a path: the open document of that path is activated, or the
+    // document's open operation runs; null when nothing opened.
+    CKelraDoc* OpenDocumentFile(const QString& path);
+    // A further window on doc whose view, of viewMode, copies source.
+    CChildFrame* CreateNewFrame(CKelraDoc& doc, const PersonProfile& source, int viewMode);
+    // The window leaves its document; the document goes with its last one.
+    void RemoveFrame(CKelraDoc& doc, CChildFrame* frame);
+
+    CKelraDoc* FindDocument(const QString& path) const;
+    QList<CKelraDoc*> Documents() const;
+
 private:
-    CMainFrame* mainFrame_;
-    QList<CKelraDoc*> documents_;
+    CMainFrame* mainFrame_ = nullptr;
+    std::vector<std::unique_ptr<CKelraDoc>> documents_;
     int untitledCount_ = 0;
 };
 

@@ -41,8 +41,10 @@ const QString kContextHelpText = QStringLiteral("Select an object on which to ge
 
 }  // namespace
 
-CMainFrame::CMainFrame(RecentFileList* recentFiles, QWidget* parent)
-    : QMainWindow(parent), recentFiles_(recentFiles) {
+CMainFrame::CMainFrame(CDocTemplate& personTemplate, RecentFileList& recentFiles, int& previewPages,
+                       QWidget* parent)
+    : QMainWindow(parent), personTemplate_(personTemplate), recentFiles_(recentFiles), previewPages_(previewPages) {
+    personTemplate_.SetMainFrame(this);
     // The defaults follow the moment the frame is made, not a later New Person.
     defaultProfile = MakeDefaultProfile(Now());
     setWindowTitle(QStringLiteral("Kelra"));
@@ -52,7 +54,6 @@ CMainFrame::CMainFrame(RecentFileList* recentFiles, QWidget* parent)
 }
 
 CMainFrame::~CMainFrame() {
-    qApp->removeEventFilter(this);
     // Windows still open go while the frame they report to is whole.
     if (mdiArea_) qDeleteAll(mdiArea_->subWindowList());
 }
@@ -101,7 +102,6 @@ int CMainFrame::OnCreate() {
     if (!toolBar_ || !bar) return -1;
 
     CreateMenus();
-    qApp->installEventFilter(this);
 
     CBiorhythmCalc().CopyProfile(lastEnteredProfile, defaultProfile);
     UpdateMenus();
@@ -239,7 +239,7 @@ void CMainFrame::CreateMenus() {
 }
 
 void CMainFrame::FillRecentItems(QMenu* menu, QAction* before) {
-    if (recentFiles_->IsEmpty()) {
+    if (recentFiles_.IsEmpty()) {
         auto* placeholder = new QAction(QStringLiteral("Recent File"), menu);
         placeholder->setData(int{ID_FILE_MRU_FIRST});
         placeholder->setStatusTip(QStringLiteral("Open this document"));
@@ -248,8 +248,8 @@ void CMainFrame::FillRecentItems(QMenu* menu, QAction* before) {
         recentActions_.append(placeholder);
         return;
     }
-    for (int i = 0; i < recentFiles_->Size(); ++i) {
-        auto* item = new QAction(RecentFileList::MenuText(i, recentFiles_->At(i)), menu);
+    for (int i = 0; i < recentFiles_.Size(); ++i) {
+        auto* item = new QAction(RecentFileList::MenuText(i, recentFiles_.At(i)), menu);
         item->setData(ID_FILE_MRU_FIRST + i);
         item->setStatusTip(QStringLiteral("Open this document"));
         connect(item, &QAction::triggered, this, [this, i] { ExecuteCommand(ID_FILE_MRU_FIRST + i); });
@@ -299,12 +299,12 @@ QAction* CMainFrame::Action(int id) const {
 }
 
 CKelraView* CMainFrame::ActiveView() const {
-    auto* frame = dynamic_cast<CChildFrame*>(mdiArea_ ? mdiArea_->activeSubWindow() : nullptr);
+    auto* frame = qobject_cast<CChildFrame*>(mdiArea_ ? mdiArea_->activeSubWindow() : nullptr);
     return frame ? frame->View() : nullptr;
 }
 
 CKelraDoc* CMainFrame::ActiveDocument() const {
-    auto* frame = dynamic_cast<CChildFrame*>(mdiArea_ ? mdiArea_->activeSubWindow() : nullptr);
+    auto* frame = qobject_cast<CChildFrame*>(mdiArea_ ? mdiArea_->activeSubWindow() : nullptr);
     return frame ? frame->Document() : nullptr;
 }
 
@@ -324,7 +324,7 @@ bool CMainFrame::RouteToView(int id) {
         case ID_COMMENTS: view->OnComments(); return true;
         case ID_FILE_PRINT: view->OnFilePrint(false); return true;
         case ID_FILE_PRINT_DIRECT: view->OnFilePrint(true); return true;
-        case ID_FILE_PRINT_PREVIEW: view->OnFilePrintPreview(previewPages); return true;
+        case ID_FILE_PRINT_PREVIEW: view->OnFilePrintPreview(&previewPages_); return true;
         default: return false;
     }
 }
@@ -366,25 +366,21 @@ void CMainFrame::OnNewPerson() {
     CDia_Person dlg;
     CBiorhythmCalc().CopyProfile(lastEnteredProfile, defaultProfile);
     dlg.profile = &lastEnteredProfile;
-    if (dlg.exec() != 2) {
-        NextViewScope scope(0);
-        if (CKelraDoc* doc = personTemplate->OpenDocumentFile(nullptr, true)) {
+    if (dlg.exec() != CDia_Person::Cancel) {
+        if (CKelraDoc* doc = OpenPersonWindow(lastEnteredProfile, 0)) {
             const QString text = QString::fromStdString(PersonEntryText(lastEnteredProfile));
             doc->SetPathName(PersonEntryPath(QDir::currentPath(), text), true);
         }
     }
 }
 
-void CMainFrame::OnFileNew() {
-    nextViewMode = 0;
-    personTemplate->OpenDocumentFile(nullptr, true);
-}
+void CMainFrame::OnFileNew() { OpenPersonWindow(lastEnteredProfile, 0); }
 
 void CMainFrame::OnFileOpen() {
     const QString path = fileDialog ? fileDialog(false, QString())
                                     : QFileDialog::getOpenFileName(this, QStringLiteral("Open"), QDir::currentPath(),
                                                                    QStringLiteral("All Files (*)"));
-    if (!path.isEmpty()) personTemplate->OpenDocumentFile(&path, true);
+    if (!path.isEmpty()) personTemplate_.OpenDocumentFile(path);
 }
 
 void CMainFrame::OnFileSave() {
@@ -417,22 +413,39 @@ void CMainFrame::OnFileClose() {
 }
 
 void CMainFrame::OnOpenRecentFile(int index) {
-    if (index < 0 || index >= recentFiles_->Size()) return;
-    const QString path = recentFiles_->At(index);
-    if (!personTemplate->OpenDocumentFile(&path, true)) {
-        recentFiles_->Remove(recentFiles_->IndexOf(path));
+    if (index < 0 || index >= recentFiles_.Size()) return;
+    const QString path = recentFiles_.At(index);
+    if (!personTemplate_.OpenDocumentFile(path)) {
+        recentFiles_.Remove(recentFiles_.IndexOf(path));
         RebuildRecentMenus();
         UpdateMenus();
     }
 }
 
 void CMainFrame::OnWindowNew() {
+    // A further window shows the same person in the same kind of view, so
+    // every window of a document shows the person its title names.
     CKelraDoc* doc = ActiveDocument();
-    if (!doc) return;
-    nextViewMode = 0;
-    CChildFrame* frame = personTemplate->CreateNewFrame(doc);
+    CKelraView* view = ActiveView();
+    if (doc && view) OpenPersonWindow(view->profile, view->mode, doc);
+}
+
+CKelraDoc* CMainFrame::OpenPersonWindow(const PersonProfile& profile, int mode, CKelraDoc* doc) {
+    if (!doc) {
+        NextViewScope scope(mode);
+        return personTemplate_.OpenNewDocument(profile, true);
+    }
+    // Only the openers of new documents announce a kind; a further window finds 0.
+    NextViewScope scope(0);
+    CChildFrame* frame = personTemplate_.CreateNewFrame(*doc, profile, mode);
     frame->show();
     mdiArea_->setActiveSubWindow(frame);
+    return doc;
+}
+
+void CMainFrame::AddChildFrame(CChildFrame* frame) {
+    mdiArea_->addSubWindow(frame);
+    connect(frame, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::UpdateCaption);
 }
 
 void CMainFrame::OnWindowCascade() {
@@ -488,7 +501,7 @@ void CMainFrame::OnAppAbout() {
 }
 
 void CMainFrame::AddToRecentFileList(const QString& path) {
-    recentFiles_->Add(path);
+    recentFiles_.Add(path);
     RebuildRecentMenus();
     UpdateMenus();
 }
@@ -498,8 +511,7 @@ void CMainFrame::AddRecentPerson(const QString& text) {
 }
 
 bool CMainFrame::OpenCommentsWindow(const PersonProfile& source, const QString& title) {
-    NextViewScope scope(1, &source);
-    CKelraDoc* doc = personTemplate->OpenDocumentFile(nullptr, true);
+    CKelraDoc* doc = OpenPersonWindow(source, 1);
     if (doc) doc->SetTitle(title);
     return doc != nullptr;
 }
@@ -521,16 +533,16 @@ void CMainFrame::UpdateMenus() {
         if (QAction* a = Action(id)) a->setEnabled(child);
 }
 
-void CMainFrame::UpdateCaption() {
-    QMdiSubWindow* active = mdiArea_ ? mdiArea_->activeSubWindow() : nullptr;
-    auto* frame = dynamic_cast<CChildFrame*>(active);
-    if (!frame || !frame->Document()) {
-        setWindowTitle(QStringLiteral("Kelra"));
-        return;
-    }
+QString CMainFrame::Caption() const {
+    auto* frame = qobject_cast<CChildFrame*>(mdiArea_ ? mdiArea_->activeSubWindow() : nullptr);
+    if (!frame || !frame->Document()) return QStringLiteral("Kelra");
     const QString title = frame->Document()->GetTitle();
-    setWindowTitle(frame->isMaximized() ? QStringLiteral("Kelra - [%1]").arg(title)
-                                        : QStringLiteral("Kelra - %1").arg(title));
+    return frame->isMaximized() ? QStringLiteral("Kelra - [%1]").arg(title) : QStringLiteral("Kelra - %1").arg(title);
+}
+
+void CMainFrame::UpdateCaption() {
+    const QString caption = Caption();
+    if (windowTitle() != caption) setWindowTitle(caption);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
@@ -540,18 +552,17 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
-    switch (event->type()) {
-        case QEvent::LeaveWhatsThisMode:
-            statusBar()->clearMessage();
-            break;
-        case QEvent::WindowStateChange:
-            if (qobject_cast<QMdiSubWindow*>(watched)) UpdateCaption();
-            break;
-        default:
-            break;
-    }
-    return QMainWindow::eventFilter(watched, event);
+bool CMainFrame::event(QEvent* event) {
+    // Sent to every top-level window when context help mode ends.
+    if (event->type() == QEvent::LeaveWhatsThisMode) statusBar()->clearMessage();
+    return QMainWindow::event(event);
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    // A maximised child decorates the caption itself; the caption always
+    // stays the one of the active window.
+    if (event->type() == QEvent::WindowTitleChange) UpdateCaption();
+    QMainWindow::changeEvent(event);
 }
 
 }  // namespace kelra

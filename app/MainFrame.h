@@ -18,6 +18,7 @@ class QToolBar;
 
 namespace kelra {
 
+class CChildFrame;
 class CDocTemplate;
 class CKelraDoc;
 class CKelraView;
@@ -25,8 +26,12 @@ class RecentFileList;
 
 // The main window: menus, toolbar, status bar and the person windows.
 class CMainFrame : public QMainWindow, public ViewServices {
+    Q_OBJECT
 public:
-    CMainFrame(RecentFileList* recentFiles, QWidget* parent = nullptr);
+    // The template makes the windows that go into this frame; the recent
+    // list and the preview page count belong to the application.
+    CMainFrame(CDocTemplate& personTemplate, RecentFileList& recentFiles, int& previewPages,
+               QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     // Toolbar and status bar, the profile for new windows; 0, or -1 on failure.
@@ -34,8 +39,14 @@ public:
 
     PersonProfile defaultProfile;
     PersonProfile lastEnteredProfile;
-    CDocTemplate* personTemplate = nullptr;
-    int* previewPages = nullptr;
+
+    // The one way a person window opens: a view of mode (0 chart, 1
+    // comments) on a copy of profile, in a new untitled document, or, with
+    // doc, as a further window of that document. Returns the document.
+    CKelraDoc* OpenPersonWindow(const PersonProfile& profile, int mode, CKelraDoc* doc = nullptr);
+    // A window the template made goes into the area.
+    void AddChildFrame(CChildFrame* frame);
+    CDocTemplate& Template() const { return personTemplate_; }
 
     // Commands go to the active view first, then to the frame.
     bool ExecuteCommand(int id);
@@ -55,7 +66,7 @@ public:
     void OnAppAbout();
 
     void AddToRecentFileList(const QString& path);
-    RecentFileList& RecentFiles() { return *recentFiles_; }
+    RecentFileList& RecentFiles() { return recentFiles_; }
 
     QMdiArea* MdiArea() const { return mdiArea_; }
     CKelraView* ActiveView() const;
@@ -65,10 +76,17 @@ public:
     QToolBar* ToolBar() const { return toolBar_; }
     QString IdleText() const;
 
+    // The caption for the active window: "Kelra", "Kelra - TITLE" or,
+    // maximised, "Kelra - [TITLE]".
+    QString Caption() const;
+
+public slots:
     // Caption, menus and command states after a change of the active window.
     void UpdateCaption();
     void UpdateMenus();
     void RebuildRecentMenus();
+
+public:
 
     // File dialogs; tests replace them. save: true for Save As.
     std::function<QString(bool save, const QString& suggested)> fileDialog;
@@ -79,7 +97,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // Every action routes its number through ExecuteCommand; one without a
@@ -92,7 +111,9 @@ private:
     void FillWindowList(QMenu* menu);
     bool RouteToView(int id);
 
-    RecentFileList* recentFiles_;
+    CDocTemplate& personTemplate_;
+    RecentFileList& recentFiles_;
+    int& previewPages_;
     QMdiArea* mdiArea_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QLabel* idlePane_ = nullptr;

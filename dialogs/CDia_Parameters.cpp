@@ -24,9 +24,29 @@ QString Integer(std::int32_t value) { return QString::fromStdString(std::to_stri
 double ReadReal(const QLineEdit* edit) { return ReadNumber(edit->text().toStdString()); }
 std::int32_t ReadInt(const QLineEdit* edit) { return ReadInteger(edit->text().toStdString()); }
 
+// The person's nine switches, in tab order: one table places the boxes,
+// fills them and reads them back.
+struct SwitchBox {
+    int id;
+    const char* text;
+    int x, y, width;
+    bool PersonProfile::*field;
+};
+const SwitchBox kSwitches[] = {
+    {521, "Physical", 19, 119, 52, &PersonProfile::showPhysical},
+    {523, "Emotional", 19, 135, 52, &PersonProfile::showEmotional},
+    {525, "Intellectual", 19, 151, 52, &PersonProfile::showIntellectual},
+    {530, "Sum classical", 19, 168, 60, &PersonProfile::showSumClassical},
+    {527, "Intuitional", 91, 119, 52, &PersonProfile::showIntuitional},
+    {528, "Aesthetic", 91, 135, 52, &PersonProfile::showAesthetic},
+    {529, "Spiritual", 91, 151, 52, &PersonProfile::showSpiritual},
+    {532, "Sum total", 91, 168, 66, &PersonProfile::showSumTotal},
+    {519, "Write data to file", 154, 135, 70, &PersonProfile::writeDataFile},
+};
+
 }  // namespace
 
-CDia_Parameters::CDia_Parameters(QWidget* parent) : QDialog(parent) {
+CDia_Parameters::CDia_Parameters(QWidget* parent) : CKelraDialog(parent) {
     DialogLayout layout(this, QStringLiteral("Properties"), 369, 235);
     const Qt::Alignment centre = Qt::AlignHCenter;
     const Qt::Alignment left = Qt::AlignLeft;
@@ -46,15 +66,8 @@ CDia_Parameters::CDia_Parameters(QWidget* parent) : QDialog(parent) {
     showMarks_ = layout.CheckBox(517, QStringLiteral("Show marks"), 274, 23, 67, 10);
     showLegend_ = layout.CheckBox(518, QStringLiteral("Show legend"), 274, 41, 67, 10);
     lineWidth_ = layout.Edit(516, centre, 325, 60, 18, 14);
-    showPhysical_ = layout.CheckBox(521, QStringLiteral("Physical"), 19, 119, 52, 10);
-    showEmotional_ = layout.CheckBox(523, QStringLiteral("Emotional"), 19, 135, 52, 10);
-    showIntellectual_ = layout.CheckBox(525, QStringLiteral("Intellectual"), 19, 151, 52, 10);
-    showSumClassical_ = layout.CheckBox(530, QStringLiteral("Sum classical"), 19, 168, 60, 10);
-    showIntuitional_ = layout.CheckBox(527, QStringLiteral("Intuitional"), 91, 119, 52, 10);
-    showAesthetic_ = layout.CheckBox(528, QStringLiteral("Aesthetic"), 91, 135, 52, 10);
-    showSpiritual_ = layout.CheckBox(529, QStringLiteral("Spiritual"), 91, 151, 52, 10);
-    showSumTotal_ = layout.CheckBox(532, QStringLiteral("Sum total"), 91, 168, 66, 10);
-    writeDataFile_ = layout.CheckBox(519, QStringLiteral("Write data to file"), 154, 135, 70, 10);
+    for (const SwitchBox& b : kSwitches)
+        switches_[b.id] = layout.CheckBox(b.id, QString::fromLatin1(b.text), b.x, b.y, b.width, 10);
     startPicker_ = layout.Add(new DatePicker, 1001, 284, 125, 59, 15);
     endPicker_ = layout.Add(new DatePicker, 1002, 284, 154, 59, 15);
     nameEdit_ = layout.Edit(1000, left, 54, 184, 174, 14);
@@ -89,14 +102,6 @@ CDia_Parameters::CDia_Parameters(QWidget* parent) : QDialog(parent) {
     connect(yAutoscale_, &QCheckBox::clicked, this, [this] { OnAutoscaleClicked(); });
 }
 
-void CDia_Parameters::showEvent(QShowEvent* event) {
-    if (!initialized_) {
-        initialized_ = true;
-        OnInitDialog();
-    }
-    QDialog::showEvent(event);
-}
-
 bool CDia_Parameters::OnInitDialog() {
     if (chartOptions) {
         const CycleChart& chart = *chartOptions;
@@ -117,15 +122,7 @@ bool CDia_Parameters::OnInitDialog() {
         birthPicker_->SetDateTime(profile->birthDate);
         startPicker_->SetDateTime(profile->startDate);
         endPicker_->SetDateTime(profile->endDate);
-        writeDataFile_->setChecked(profile->writeDataFile);
-        showPhysical_->setChecked(profile->showPhysical);
-        showEmotional_->setChecked(profile->showEmotional);
-        showIntellectual_->setChecked(profile->showIntellectual);
-        showIntuitional_->setChecked(profile->showIntuitional);
-        showAesthetic_->setChecked(profile->showAesthetic);
-        showSpiritual_->setChecked(profile->showSpiritual);
-        showSumClassical_->setChecked(profile->showSumClassical);
-        showSumTotal_->setChecked(profile->showSumTotal);
+        for (const SwitchBox& b : kSwitches) switches_[b.id]->setChecked(profile->*b.field);
     }
     okButton_->setFocus();
     return true;
@@ -160,15 +157,7 @@ void CDia_Parameters::OnOK() {
     }
     nameText = nameEdit_->text();
     if (profile) {
-        profile->writeDataFile = writeDataFile_->isChecked();
-        profile->showPhysical = showPhysical_->isChecked();
-        profile->showEmotional = showEmotional_->isChecked();
-        profile->showIntellectual = showIntellectual_->isChecked();
-        profile->showIntuitional = showIntuitional_->isChecked();
-        profile->showAesthetic = showAesthetic_->isChecked();
-        profile->showSpiritual = showSpiritual_->isChecked();
-        profile->showSumClassical = showSumClassical_->isChecked();
-        profile->showSumTotal = showSumTotal_->isChecked();
+        for (const SwitchBox& b : kSwitches) profile->*b.field = switches_[b.id]->isChecked();
         profile->name = nameText.toStdString();
         profile->birthDate = birthPicker_->GetDateTime();
     }
@@ -182,14 +171,7 @@ void CDia_Parameters::OnOK() {
         profile->startDate = start;
         profile->endDate = end;
     }
-    accept();
-}
-
-void CDia_Parameters::reject() { done(2); }
-
-void CDia_Parameters::done(int result) {
-    initialized_ = false;
-    QDialog::done(result);
+    done(OK);
 }
 
 }  // namespace kelra

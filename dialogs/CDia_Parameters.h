@@ -1,8 +1,10 @@
 #pragma once
-#include <QDialog>
+#include <map>
+
 #include <QString>
 
 #include "CycleChart.h"
+#include "KelraDialog.h"
 #include "PersonProfile.h"
 
 class QCheckBox;
@@ -14,9 +16,9 @@ namespace kelra {
 class DatePicker;
 
 // Properties of a person window: the chart's options, edited in place, and a
-// working copy of the person's profile. exec() gives 1 on OK and 2 on Cancel,
-// Escape or the close box.
-class CDia_Parameters : public QDialog {
+// working copy of the person's profile.
+class CDia_Parameters : public CKelraDialog {
+    Q_OBJECT
 public:
     explicit CDia_Parameters(QWidget* parent = nullptr);
 
@@ -24,19 +26,13 @@ public:
     CycleChart* chartOptions = nullptr;  // not owned; may stay null (no chart)
     PersonProfile* profile = nullptr;    // not owned; the caller's working copy
 
-    // Fills the controls; runs when the dialog is shown.
-    virtual bool OnInitDialog();
+    bool OnInitDialog() override;
     // Box 507: a checked Autoscale locks Y min and Y delta, an unchecked one
     // reloads them from the chart.
     void OnAutoscaleClicked();
     // Writes the chart options and the profile; refuses an end that is not
     // after the start (the chart options stay written then).
     void OnOK();
-    void reject() override;  // ends with 2
-    void done(int result) override;
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     QPushButton* okButton_ = nullptr;
@@ -53,21 +49,12 @@ private:
     QLineEdit* yMin_ = nullptr;           // 509
     QLineEdit* yDelta_ = nullptr;         // 510
     QLineEdit* lineWidth_ = nullptr;      // 516
-    // Profile.
-    QCheckBox* writeDataFile_ = nullptr;     // 519
-    QCheckBox* showSumClassical_ = nullptr;  // 530
-    QCheckBox* showSumTotal_ = nullptr;      // 532
-    QCheckBox* showPhysical_ = nullptr;      // 521
-    QCheckBox* showEmotional_ = nullptr;     // 523
-    QCheckBox* showIntellectual_ = nullptr;  // 525
-    QCheckBox* showIntuitional_ = nullptr;   // 527
-    QCheckBox* showAesthetic_ = nullptr;     // 528
-    QCheckBox* showSpiritual_ = nullptr;     // 529
+    // Profile: the nine switches by control ID.
+    std::map<int, QCheckBox*> switches_;
     DatePicker* birthPicker_ = nullptr;      // 1003
     DatePicker* startPicker_ = nullptr;      // 1001
     DatePicker* endPicker_ = nullptr;        // 1002
     QLineEdit* nameEdit_ = nullptr;          // 1000
-    bool initialized_ = false;
 };
 
 }  // namespace kelra

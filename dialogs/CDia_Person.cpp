@@ -16,7 +16,7 @@ bool IsRangeAccepted(const DateTime& start, const DateTime& end) {
 
 QString RangeRefusedText() { return QStringLiteral("End date must be great then Start date!"); }
 
-CDia_Person::CDia_Person(QWidget* parent) : QDialog(parent) {
+CDia_Person::CDia_Person(QWidget* parent) : CKelraDialog(parent) {
     DialogLayout layout(this, QStringLiteral("Person"), 265, 121);
     const Qt::Alignment left = Qt::AlignLeft;
 
@@ -37,14 +37,6 @@ CDia_Person::CDia_Person(QWidget* parent) : QDialog(parent) {
     okButton_->setDefault(true);
     connect(okButton_, &QPushButton::clicked, this, [this] { OnOK(); });
     connect(cancelButton_, &QPushButton::clicked, this, [this] { reject(); });
-}
-
-void CDia_Person::showEvent(QShowEvent* event) {
-    if (!initialized_) {
-        initialized_ = true;
-        OnInitDialog();
-    }
-    QDialog::showEvent(event);
 }
 
 bool CDia_Person::OnInitDialog() {
@@ -72,15 +64,7 @@ void CDia_Person::OnOK() {
         profile->startDate = start;
         profile->endDate = end;
     }
-    accept();
-}
-
-void CDia_Person::reject() { done(2); }
-
-void CDia_Person::done(int result) {
-    // A dialog that runs again fills its controls afresh, as a new one would.
-    initialized_ = false;
-    QDialog::done(result);
+    done(OK);
 }
 
 }  // namespace kelra

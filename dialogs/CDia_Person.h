@@ -1,6 +1,7 @@
 #pragma once
-#include <QDialog>
 #include <QString>
+
+#include "KelraDialog.h"
 
 #include "PersonProfile.h"
 
@@ -12,23 +13,18 @@ namespace kelra {
 class DatePicker;
 
 // A new person: name, birth date and the range of days to chart.
-// exec() gives 1 on OK and 2 on Cancel, Escape or the close box.
-class CDia_Person : public QDialog {
+class CDia_Person : public CKelraDialog {
+    Q_OBJECT
 public:
     explicit CDia_Person(QWidget* parent = nullptr);
 
     PersonProfile* profile = nullptr;  // not owned; set before the dialog runs
     QString nameText;
 
-    // Fills the controls from the profile; runs when the dialog is shown.
-    virtual bool OnInitDialog();
+    // Fills the controls from the profile.
+    bool OnInitDialog() override;
     // Refuses an end that is not after the start, otherwise writes back and closes.
     void OnOK();
-    void reject() override;  // ends with 2
-    void done(int result) override;
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     QLineEdit* nameEdit_ = nullptr;
@@ -37,7 +33,6 @@ private:
     DatePicker* endPicker_ = nullptr;
     QPushButton* okButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
-    bool initialized_ = false;
 };
 
 // The range test of both person dialogs: the end must lie strictly after the start.

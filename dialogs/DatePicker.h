@@ -10,6 +10,7 @@ namespace kelra {
 // (always with a four-digit year). It holds the whole date-time it was given:
 // the user picks only the calendar date, the time of day passes through.
 class DatePicker : public QDateEdit {
+    Q_OBJECT
 public:
     explicit DatePicker(QWidget* parent = nullptr);
 

@@ -23,7 +23,7 @@ namespace {
 void OpenPerson(CMainFrame* frame, const char* name, const DateTime& birth) {
     frame->lastEnteredProfile.name = name;
     frame->lastEnteredProfile.birthDate = birth;
-    if (CKelraDoc* doc = frame->personTemplate->OpenDocumentFile(nullptr, true))
+    if (CKelraDoc* doc = frame->OpenPersonWindow(frame->lastEnteredProfile, 0))
         doc->SetPathName(PersonEntryPath(QDir::currentPath(),
                                          QString::fromStdString(PersonEntryText(frame->lastEnteredProfile))));
 }

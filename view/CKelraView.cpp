@@ -1,6 +1,7 @@
 #include "CKelraView.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QColor>
 #include <QEvent>
@@ -71,14 +72,15 @@ std::string ShortDate(const DateTime& date, const CalendarDay& c) {
 
 }  // namespace
 
-CKelraView::CKelraView(int viewMode, QWidget* parent) : QAbstractScrollArea(parent), mode(viewMode) {
+CKelraView::CKelraView(int viewMode, ViewServices* services, QWidget* parent)
+    : QAbstractScrollArea(parent), mode(viewMode), services_(services) {
     // The chart fits the frame's client area, so the view has no border of its own.
     setFrameShape(QFrame::NoFrame);
     // A chart window never scrolls; the comments page sets its own sizes.
     SetScrollSizes(0, 0, QSize(0, 0), QSize(0, 0));
 }
 
-CKelraView::~CKelraView() { OnDestroy(); }
+CKelraView::~CKelraView() = default;
 
 void CKelraView::Create(const PersonProfile& source) {
     calc.ResetProfile(profile);
@@ -227,10 +229,9 @@ void CKelraView::OnDraw(QPainter& windowPainter) {
         DrawCommentsPage(windowPainter);
         return;
     }
-    // Without a hook the view has no document to title yet; keep it pending.
-    if (titlePending && titleHook) {
-        titleHook(QString::fromStdString(profile.name));
+    if (titlePending) {
         titlePending = false;
+        emit titleChanged(QString::fromStdString(profile.name));
     }
     if (chart) {
         QtSurface surface(windowPainter);
@@ -272,8 +273,9 @@ void CKelraView::paintEvent(QPaintEvent*) {
     try {
         OnDraw(painter);
     } catch (const InvalidArgumentError& e) {
-        // A paint must survive a broken table; the application shows the message.
-        if (errorHook) errorHook(e.what());
+        // A paint must survive a broken table; a failing picture would fail
+        // at every repaint, so the window hears of it once.
+        if (!std::exchange(failureReported_, true)) emit drawingFailed(QString::fromUtf8(e.what()));
     }
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,18 +20,19 @@ class QRect;
 
 namespace kelra {
 
-class CKelraDoc;
-class CMainFrame;
 class ViewServices;
 
 // The content of a person window: the person's chart with the today
 // indicator (mode 0) or the comments page for the current day (mode 1).
+// The members below the functions are the view's state as the rest of the
+// program reads it: the mode, the person, the days and the chart.
 class CKelraView : public QAbstractScrollArea, public ChartHost {
+    Q_OBJECT
 public:
-    explicit CKelraView(int mode, QWidget* parent = nullptr);
+    // services: what the view asks of the application (recent list, a
+    // comments window); a view on its own has none.
+    explicit CKelraView(int mode, ViewServices* services = nullptr, QWidget* parent = nullptr);
     ~CKelraView() override;
-    CKelraView(const CKelraView&) = delete;
-    CKelraView& operator=(const CKelraView&) = delete;
 
     // Takes the person from source (the last entered person, or the chart
     // view whose Comments command opens this one) and computes the days; a
@@ -72,7 +72,7 @@ public:
     // Writes the day table to the data file and tells the user of a failure.
     void ExportDataFile();
     // The window is going: a chart window records its person and writes its
-    // data file. Runs once, at close or at the latest at destruction.
+    // data file. Its window calls it once, however it closes.
     void OnDestroy();
 
     // Total size, page and line steps in pixels; the bars follow them.
@@ -84,12 +84,6 @@ public:
     // Characters per line of the comments page for a client width.
     static int CommentsMaxChars(int clientWidth);
 
-    // Called by the first chart drawing with the (upper-case) name.
-    std::function<void(const QString& title)> titleHook;
-    // Called with the message when a drawing fails with an access outside the
-    // chart's tables; without it the failure is dropped.
-    std::function<void(const char* what)> errorHook;
-
     bool titlePending = true;
     bool scrollDirty = false;
     std::int32_t mode = 0;
@@ -98,11 +92,13 @@ public:
     CBiorhythmCalc calc;
     std::unique_ptr<CycleChart> chart;
     DayRecordArray days;
-    CKelraDoc* document = nullptr;
-    CMainFrame* mainFrame = nullptr;
-    ViewServices* services = nullptr;
-    // Set for the unseen window of a refused reopen: it leaves no trace.
-    bool discarded = false;
+
+signals:
+    // The first chart drawing names the person (in capitals).
+    void titleChanged(const QString& title);
+    // A drawing failed with an access outside the chart's tables; sent once
+    // per window.
+    void drawingFailed(const QString& text);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -110,8 +106,10 @@ protected:
     bool viewportEvent(QEvent* event) override;
 
 private:
-    bool destroyed_ = false;
     void UpdateBars();
+
+    ViewServices* const services_;
+    bool failureReported_ = false;
 
     QSize scrollTotal_{0, 0};
     QSize scrollPage_{0, 0};

@@ -38,8 +38,8 @@ void CKelraView::OnProperties() {
 }
 
 void CKelraView::OnComments() {
-    if (mode == 1 || !services) return;
-    services->OpenCommentsWindow(
+    if (mode == 1 || !services_) return;
+    services_->OpenCommentsWindow(
         profile, QStringLiteral("Today's Comments for %1").arg(QString::fromStdString(profile.name)));
 }
 
@@ -59,10 +59,8 @@ void CKelraView::ExportDataFile() {
 }
 
 void CKelraView::OnDestroy() {
-    if (destroyed_) return;
-    destroyed_ = true;
-    if (mode == 0 && !discarded) {
-        if (services) services->AddRecentPerson(QString::fromStdString(PersonEntryText(profile)));
+    if (mode == 0) {
+        if (services_) services_->AddRecentPerson(QString::fromStdString(PersonEntryText(profile)));
         chart.reset();
         if (profile.writeDataFile) ExportDataFile();
     }
