@@ -1,13 +1,10 @@
 #include "AppTestSupport.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QDir>
 #include <QSettings>
-#include <QTimer>
 
 #include "MainFrame.h"
-#include "UiHelpers.h"
 
 namespace kelra::test {
 
@@ -16,12 +13,10 @@ AppTest::AppTest() {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir_.path());
     oldCwd_ = QDir::currentPath();
     QDir::setCurrent(workDir_.path());
-    SetWarningHook([this](const QString& text) { warnings_.append(text); });
 }
 
 AppTest::~AppTest() {
     if (app_) Exit();
-    SetWarningHook(nullptr);
     QDir::setCurrent(oldCwd_);
 }
 
@@ -39,23 +34,6 @@ void AppTest::Exit() {
     app_->ExitInstance();
     app_.reset();
     QApplication::processEvents();
-}
-
-void AppTest::WithModal(const std::function<void()>& action, const std::function<void(QDialog*)>& onDialog) {
-    bool handled = false;
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [&handled, &onDialog, poll] {
-        if (auto* dlg = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            handled = true;
-            onDialog(dlg);
-            return;
-        }
-        QTimer::singleShot(5, *poll);
-    };
-    QTimer::singleShot(0, *poll);
-    action();
-    EXPECT_TRUE(handled) << "no dialog came up";
-    *poll = [] {};
 }
 
 }  // namespace kelra::test

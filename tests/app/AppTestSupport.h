@@ -9,14 +9,7 @@
 
 #include "Clock.h"
 #include "KelraApp.h"
-
-class QDialog;
-class QWidget;
-
-#include <ostream>
-
-// Readable strings in failure messages.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+#include "QtTestEnv.h"
 
 namespace kelra::test {
 
@@ -31,10 +24,6 @@ protected:
     // Exits as the user would and writes the store.
     void Exit();
 
-    // Runs action; the first modal dialog it opens is handed to onDialog,
-    // which must close it.
-    static void WithModal(const std::function<void()>& action, const std::function<void(QDialog*)>& onDialog);
-
     QString Dir() const { return workDir_.path(); }
     QString SettingsPath() const;
 
@@ -42,8 +31,9 @@ protected:
     QTemporaryDir workDir_;
     QString oldCwd_;
     ScopedFixedClock clock_{DateTime(2026, 12, 6, 10, 30, 0)};
+    WarningWatcher watcher_;
+    QStringList& warnings_ = watcher_.texts;
     std::unique_ptr<CKelraApp> app_;
-    QStringList warnings_;
 };
 
 }  // namespace kelra::test

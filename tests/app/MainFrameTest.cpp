@@ -28,6 +28,7 @@
 
 using namespace kelra;
 using kelra::test::AppTest;
+using kelra::test::WithModal;
 
 namespace {
 

@@ -9,13 +9,11 @@
 #include <random>
 #include <vector>
 
-#include "GuiApp.h"
 #include "QtSurface.h"
 
 namespace kelra {
 namespace {
 
-using test::EnsureGuiApp;
 
 // A dense polyline: runs on one x (zig-zags, monotone runs, single steps)
 // joined by diagonal and horizontal moves, well over the batching limit.
@@ -61,7 +59,6 @@ QImage Draw(const std::vector<QPoint>& pts, const Pen& pen, const QTransform& tr
 }
 
 TEST(QtSurfaceStacks, CoverTheSamePixelsAsTheFullPolyline) {
-    EnsureGuiApp();
     std::mt19937 rng(6);
     const Pen pens[] = {{0, {0, 0, 0}}, {1, {255, 0, 0}}, {2, {0, 0, 255}}, {3, {0, 0, 0}}, {7, {0, 200, 0}}};
     const QTransform transforms[] = {QTransform(), QTransform::fromTranslate(3, -2), QTransform::fromScale(1.5, 0.8)};
@@ -79,7 +76,6 @@ TEST(QtSurfaceStacks, CoverTheSamePixelsAsTheFullPolyline) {
 }
 
 TEST(QtSurfaceStacks, KeepTheEndsOfAStackJoinedToTheirNeighbours) {
-    EnsureGuiApp();
     // One long stack between two diagonal legs, for each way in and out.
     for (int in = -1; in <= 1; in += 2) {
         for (int out = -1; out <= 1; out += 2) {

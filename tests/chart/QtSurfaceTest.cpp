@@ -8,18 +8,15 @@
 #include <QSvgGenerator>
 
 #include "CycleChart.h"
-#include "GuiApp.h"
 #include "QtSurface.h"
 
 namespace kelra {
 namespace {
 
-using test::EnsureGuiApp;
 
 constexpr Rgb kBlack{0, 0, 0}, kWhite{255, 255, 255}, kGrey{128, 128, 128}, kRed{255, 0, 0}, kBlue{0, 0, 255};
 
 QImage Blank(int w, int h) {
-    EnsureGuiApp();
     QImage image(w, h, QImage::Format_RGB32);
     image.fill(QColor(kGrey.r, kGrey.g, kGrey.b));
     return image;
@@ -62,7 +59,6 @@ TEST(QtSurface, LinesAndRectanglesCoverPixelsLikeTheClassicDeviceContext) {
 }
 
 TEST(QtSurface, FontsAreSizedByCellHeightAndArialHasAFallback) {
-    EnsureGuiApp();
     for (int height : {14, 16, 30}) {
         const QFont f = QtSurface::ToQFont(Font{"Arial", height});
         const QFontMetrics fm(f);
@@ -193,7 +189,6 @@ namespace kelra {
 namespace {
 
 TEST(QtSurface, WritesAChartToAnSvgFile) {
-    EnsureGuiApp();
     QBuffer svg;
     svg.open(QIODevice::WriteOnly);
     QSvgGenerator generator;

@@ -6,27 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include "QtTestEnv.h"
+
 namespace kelra::test {
 
-// The one application object of the test binary (offscreen).
-void EnsureApp();
-
-// Base of every fixture here: the application exists before any member widget.
-class DialogTest : public ::testing::Test {
-protected:
-    DialogTest() { EnsureApp(); }
-};
+class DialogTest : public ::testing::Test {};
 
 // The object names of the focusable controls in tab order, from `first` on.
 QStringList TabOrder(QWidget* dialog, const QString& first);
-
-// Collects the warnings shown while it lives.
-class WarningLog {
-public:
-    WarningLog();
-    ~WarningLog();
-    QStringList texts;
-};
 
 template <class W>
 W* Control(QWidget* dialog, int id) {

@@ -48,7 +48,7 @@ protected:
     CycleChart chart{nullptr};
     PersonProfile profile;
     CDia_Parameters dialog;
-    test::WarningLog warnings;
+    test::WarningWatcher warnings;
 };
 
 TEST_F(ParametersDialogTest, LayoutStatesAndFocus) {

@@ -37,7 +37,7 @@ protected:
 
     PersonProfile profile;
     CDia_Person dialog;
-    test::WarningLog warnings;
+    test::WarningWatcher warnings;
 };
 
 TEST_F(PersonDialogTest, LaidOutFromDialogUnitsWithNameFocused) {
@@ -120,10 +120,10 @@ TEST_F(PersonDialogTest, EscapeAndCloseBoxGiveCancel) {
 TEST_F(PersonDialogTest, ExecReturnsOneForOkAndTwoForCancel) {
     dialog.hide();
     for (const auto& [button, expected] : {std::pair{2, 2}, std::pair{1, 1}}) {
-        QTimer::singleShot(0, &dialog, [this, id = button] {
-            QTest::mouseClick(Control<QPushButton>(&dialog, id), Qt::LeftButton);
-        });
-        EXPECT_EQ(dialog.exec(), expected);
+        int result = 0;
+        test::WithModal([&] { result = dialog.exec(); },
+                        [id = button](QDialog* dlg) { QTest::mouseClick(Control<QPushButton>(dlg, id), Qt::LeftButton); });
+        EXPECT_EQ(result, expected);
     }
 }
 
@@ -138,7 +138,6 @@ TEST_F(PersonDialogTest, RunningAgainRefillsFromTheProfile) {
 // Made without a parent, the dialog comes up over the window it was opened
 // from, wherever that window stands, and stays on its screen.
 TEST(PersonDialogPlace, CentredOverTheActiveWindow) {
-    test::EnsureApp();
     QMainWindow owner;
     const QRect screen = owner.screen()->availableGeometry();
     for (const QPoint topLeft : {QPoint(40, 30), QPoint(screen.width() - 500, screen.height() - 300)}) {
