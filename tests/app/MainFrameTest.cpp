@@ -389,3 +389,40 @@ TEST_F(MainFrameTest, AcceleratorsReachTheirCommands) {
     QTest::keyClick(Frame(), Qt::Key_F1);
     EXPECT_EQ(warnings_.size(), 1);  // no help file beside the test program
 }
+
+TEST_F(MainFrameTest, CaptionFollowsTheActiveWindowInEveryOrder) {
+    Start();
+    Frame()->show();
+    NewPerson(QStringLiteral("Ben"));
+    Paint();
+    auto expectCaption = [&](const char* step) {
+        auto* active = Frame()->MdiArea()->activeSubWindow();
+        const QString title = active ? static_cast<CChildFrame*>(active)->Document()->GetTitle() : QString();
+        const QString want = !active              ? QStringLiteral("Kelra")
+                             : active->isMaximized() ? QStringLiteral("Kelra - [%1]").arg(title)
+                                                     : QStringLiteral("Kelra - %1").arg(title);
+        QApplication::processEvents();
+        EXPECT_EQ(Frame()->windowTitle(), want) << step;
+    };
+    Windows()[0]->showMaximized();
+    expectCaption("maximised");
+    Frame()->ExecuteCommand(ID_WINDOW_NEW);
+    expectCaption("new window");
+    Frame()->MdiArea()->activateNextSubWindow();
+    expectCaption("next window");
+    Frame()->ExecuteCommand(ID_COMMENTS);
+    expectCaption("comments");
+    Frame()->MdiArea()->activateNextSubWindow();
+    expectCaption("back to a chart");
+    Frame()->MdiArea()->activeSubWindow()->showNormal();
+    expectCaption("restored");
+    Frame()->ActiveDocument()->SetTitle(QStringLiteral("RENAMED"));
+    expectCaption("retitled");
+    Frame()->MdiArea()->activeSubWindow()->showMaximized();
+    Frame()->MdiArea()->activeSubWindow()->close();
+    expectCaption("closed");
+    Frame()->ExecuteCommand(ID_FILE_CLOSE);
+    Frame()->ExecuteCommand(ID_FILE_CLOSE);
+    expectCaption("all closed");
+    EXPECT_TRUE(Frame()->MdiArea()->subWindowList().isEmpty() || Frame()->MdiArea()->activeSubWindow());
+}
