@@ -19,8 +19,8 @@ namespace {
 constexpr std::int64_t kMaxCoord = std::int64_t{1} << 20;
 // Wider pens are clamped; nothing on screen or paper needs more.
 constexpr std::int64_t kMaxPenWidth = 1000;
-// The X spacing of a numeric axis while the X step is unusable (0 after a
-// table with more rows than pixels).
+// The X spacing of a numeric axis while the X step is 0 (left by a table with
+// more rows than pixels).
 constexpr std::int64_t kNumericXStep = 50;
 // Beyond this a truncated product no longer fits the 64-bit layout arithmetic.
 constexpr double kMaxProduct = 4.0e18;
@@ -296,7 +296,8 @@ void CycleChart::DrawLabelledXAxis(Surface& s) {
 void CycleChart::DrawNumericXAxis(Surface& s) {
     const std::int64_t left = plotRect.left, top = plotRect.top, bottom = plotRect.bottom;
     const std::int64_t width = std::int64_t{plotRect.right} - left;
-    const std::int64_t step = xStepPx > 0 ? xStepPx : kNumericXStep;
+    // Only a step of 0 cannot be followed: it would divide by zero.
+    const std::int64_t step = xStepPx != 0 ? xStepPx : kNumericXStep;
     DrawMinorTicks(s, step);
     const std::int64_t count = width / step;
     for (std::int64_t i = 1; i <= count; ++i) {

@@ -169,6 +169,23 @@ TEST_F(ChartTest, MoreRowsThanPixelsStackAtTheLeftEdge) {
     EXPECT_EQ(again.FindText("    10")->a, 110);
 }
 
+TEST_F(ChartTest, NumericAxisAfterANegativeStepKeepsThatStep) {
+    // Too narrow for its legend: the plot is 70 pixels wide the wrong way.
+    host.client = Rect{0, 0, 150, 520};
+    AddPlainSeries(1);
+    AddRows(3, {"0"});
+    chart.Draw(rec);
+    ASSERT_EQ(chart.plotRect.right - chart.plotRect.left, -70);
+    EXPECT_EQ(chart.xStepPx, -35);
+    chart.ClearRows();
+    RecordingSurface again;
+    chart.Draw(again);
+    ASSERT_NE(again.FindText("    10"), nullptr);
+    EXPECT_EQ(again.FindText("    10")->a, 25);
+    ASSERT_NE(again.FindText("    20"), nullptr);
+    EXPECT_EQ(again.FindText("    20")->a, -10);
+}
+
 struct AutoscaleCase {
     int height;
     std::vector<std::string> values;

@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QScrollBar>
@@ -8,6 +9,7 @@
 
 #include "CKelraView.h"
 #include "CommentTexts.h"
+#include "QtSurface.h"
 #include "RecordingSurface.h"
 
 namespace kelra {
@@ -68,7 +70,8 @@ TEST(CommentsTest, SectionsInCycleOrderWithTheirColours) {
         const auto& h = texts[i];
         EXPECT_EQ(h.text, e.heading);
         EXPECT_EQ(h.colour, e.colour);
-        EXPECT_EQ(h.font, (Font{"", 22}));
+        EXPECT_EQ(h.font.height, 22);
+        EXPECT_EQ(h.font.face, texts[i + 1].font.face);  // one face for the page
         EXPECT_EQ(h.x, 10);
         EXPECT_EQ(h.y, y);
         y += 44;  // a one-line heading and its empty line
@@ -175,6 +178,32 @@ TEST(CommentsTest, ParagraphsArePlainProseOfTheRightLength) {
     }
     EXPECT_EQ(SectionOf("pick"), CommentSection::none);
     EXPECT_EQ(SectionOf(""), CommentSection::none);
+}
+
+}  // namespace
+}  // namespace kelra
+
+namespace kelra {
+namespace {
+
+// Every line of the nine paragraphs, wrapped by the page's rule, measured in
+// the real font, ends inside the client area at every width.
+TEST(CommentsFit, EveryLineEndsInsideTheClientArea) {
+    CKelraView view(1);
+    const StateText all[] = {StateText::kHigh, StateText::kCritical, StateText::kLow};
+    for (const StateText state : all) {
+        view.profile.todayRecord.physicalState = view.profile.todayRecord.emotionalState =
+            view.profile.todayRecord.intellectualState = state;
+        for (int width = 300; width <= 2000; ++width) {
+            TextRecorder s;
+            view.DrawCommentsPageOn(s, Rect{0, 0, width, 400}, 0);
+            for (const auto& t : s.Drawn()) {
+                const QFontMetrics metrics(QtSurface::ToQFont(t.font));
+                const int right = t.x + metrics.horizontalAdvance(QString::fromStdString(t.text));
+                ASSERT_LE(right, width) << "at " << width << " px: \"" << t.text << '"';
+            }
+        }
+    }
 }
 
 }  // namespace
