@@ -2,6 +2,12 @@
 
 #include <QCalendarWidget>
 #include <QEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+
+#include <utility>
 #include <QLocale>
 
 #include "Clock.h"
@@ -57,6 +63,37 @@ DateTime DatePicker::GetDateTime() const {
     if (picked == shown_) return given_;
     return DateTime(picked.year(), picked.month(), picked.day(), given_.Hour(), given_.Minute(),
                     given_.Second());
+}
+
+void DatePicker::OpenCalendar() {
+    if (!calendarPopup()) return;
+    QStyleOptionComboBox opt;
+    opt.initFrom(this);
+    opt.editable = true;
+    opt.subControls = QStyle::SC_All;
+    const QPoint arrow = style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxArrow, this).center();
+    QMouseEvent press(QEvent::MouseButtonPress, arrow, mapToGlobal(arrow), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    mousePressEvent(&press);
+}
+
+void DatePicker::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    if ((event->key() == Qt::Key_Down && mods == Qt::AltModifier) ||
+        (event->key() == Qt::Key_F4 && mods == Qt::NoModifier)) {
+        OpenCalendar();
+        event->accept();
+        return;
+    }
+    const QString text = event->text();
+    const bool separator = text.size() == 1 && !text[0].isLetterOrNumber() && displayFormat().contains(text[0]);
+    if (separator && std::exchange(movedOn_, false)) {
+        event->accept();
+        return;
+    }
+    const int before = currentSectionIndex();
+    QDateEdit::keyPressEvent(event);
+    movedOn_ = text.size() == 1 && text[0].isDigit() && currentSectionIndex() != before;
 }
 
 bool DatePicker::eventFilter(QObject* watched, QEvent* event) {

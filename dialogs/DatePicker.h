@@ -28,12 +28,19 @@ public:
     static QDate Earliest() { return QDate(1601, 1, 1); }
     static QDate Latest() { return QDate(9999, 12, 31); }
 
+    // Drops the calendar down, as a click on the arrow does.
+    void OpenCalendar();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Alt+Down and F4 open the calendar; a separator typed right after a
+    // part filled up and moved on by itself does not move again.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     DateTime given_;
     QDate shown_;
+    bool movedOn_ = false;
 };
 
 }  // namespace kelra

@@ -71,5 +71,30 @@ TEST_F(DatePickerTest, CalendarDropsDownRightAligned) {
     popup->hide();
 }
 
+TEST_F(DatePickerTest, KeyboardOpensTheCalendarAndTypedSeparatorsDoNotSkip) {
+    QWidget host;
+    auto* picker = new DatePicker(&host);
+    picker->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
+    picker->setGeometry(20, 20, 120, 22);
+    host.show();
+    QWidget* popup = picker->calendarWidget()->window();
+    for (const auto& [key, mods] : {std::pair{Qt::Key_Down, Qt::AltModifier}, std::pair{Qt::Key_F4, Qt::NoModifier}}) {
+        const QDate before = picker->date();
+        QTest::keyClick(picker, key, mods);
+        EXPECT_TRUE(popup->isVisible()) << key;
+        EXPECT_EQ(picker->date(), before);
+        popup->hide();
+    }
+
+    // Typed as written on paper: the "/" after a part that moved on by itself is no second move.
+    picker->setFocus();
+    picker->setSelectedSection(QDateTimeEdit::MonthSection);
+    QTest::keyClicks(picker, QStringLiteral("03/15/1990"));
+    EXPECT_EQ(picker->date(), QDate(1990, 3, 15));
+    picker->setSelectedSection(QDateTimeEdit::MonthSection);
+    QTest::keyClicks(picker, QStringLiteral("3/8/1991"));  // a separator that ends a part still moves on
+    EXPECT_EQ(picker->date(), QDate(1991, 3, 8));
+}
+
 }  // namespace
 }  // namespace kelra
