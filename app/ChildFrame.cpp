@@ -29,6 +29,8 @@ void CChildFrame::PreCreateWindow(const QSize& platformDefault) {
 }
 
 void CChildFrame::SetView(CKelraView* view) {
+    // Below this the chart's labels run into each other.
+    view->setMinimumSize(kMinimumClient);
     setWidget(view);
     connect(view, &CKelraView::titleChanged, this, [this, view](const QString& title) {
         if (!doc_) return;

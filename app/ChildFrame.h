@@ -20,6 +20,9 @@ public:
     // Takes the view as this window's content and listens to it.
     void SetView(CKelraView* view);
 
+    // The smallest client area at which a chart stays readable.
+    static constexpr QSize kMinimumClient{400, 300};
+
     CKelraDoc* Document() const { return doc_; }
     CKelraView* View() const;
 

@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QScreen>
 #include <QStyle>
 #include <QToolBar>
 #include <QUrl>
@@ -50,7 +51,9 @@ CMainFrame::CMainFrame(CDocTemplate& personTemplate, RecentFileList& recentFiles
     setWindowTitle(QStringLiteral("Kelra"));
     setWindowIcon(AppIcon());
     documentIcon_ = AppIcon();  // made once, shown by every person window
-    resize(1000, 720);
+    // The usual first size, but never larger than the screen's free area.
+    const QSize room = screen() ? screen()->availableGeometry().size() * 9 / 10 : QSize(1000, 720);
+    resize(QSize(1000, 720).boundedTo(room));
 }
 
 CMainFrame::~CMainFrame() {
@@ -185,6 +188,22 @@ void CMainFrame::CreateActions() {
         {ID_PREV_PANE, "Previous Pane", {QKeySequence(Qt::SHIFT | Qt::Key_F6)}},
     };
     for (const auto& i : inactive) MakeAction(i.id, QString::fromLatin1(i.text), QString(), false)->setShortcuts(i.keys);
+
+    // The platform's keys for child windows, beside Ctrl+Tab: close, next, previous.
+    const std::pair<QKeySequence, void (QMdiArea::*)()> windowKeys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_F4), &QMdiArea::closeActiveSubWindow},
+        {QKeySequence(Qt::CTRL | Qt::Key_F6), &QMdiArea::activateNextSubWindow},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6), &QMdiArea::activatePreviousSubWindow},
+    };
+    for (const auto& [keys, slot] : windowKeys) {
+        auto* action = new QAction(this);
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::ApplicationShortcut);
+        connect(action, &QAction::triggered, this, [this, slot = slot] {
+            if (mdiArea_) (mdiArea_->*slot)();
+        });
+        addAction(action);
+    }
 }
 
 QMenu* CMainFrame::BuildFileMenu(bool child) {
@@ -508,6 +527,14 @@ void CMainFrame::AddToRecentFileList(const QString& path) {
 
 void CMainFrame::AddRecentPerson(const QString& text) {
     AddToRecentFileList(PersonEntryPath(QDir::currentPath(), text));
+}
+
+QString CMainFrame::DocumentTitle(const CKelraView& view) const {
+    for (QMdiSubWindow* w : mdiArea_->subWindowList()) {
+        auto* frame = qobject_cast<CChildFrame*>(w);
+        if (frame && frame->View() == &view && frame->Document()) return frame->Document()->GetTitle();
+    }
+    return QString::fromStdString(view.profile.name);
 }
 
 bool CMainFrame::OpenCommentsWindow(const PersonProfile& source, const QString& title) {

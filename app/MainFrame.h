@@ -94,6 +94,7 @@ public:
     // ViewServices
     bool OpenCommentsWindow(const PersonProfile& source, const QString& title) override;
     void AddRecentPerson(const QString& text) override;
+    QString DocumentTitle(const CKelraView& view) const override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPen>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include "Clock.h"
 #include "CommentTexts.h"
@@ -285,6 +286,15 @@ void CKelraView::paintEvent(QPaintEvent*) {
 void CKelraView::resizeEvent(QResizeEvent* event) {
     scrollDirty = true;
     QAbstractScrollArea::resizeEvent(event);
+}
+
+void CKelraView::wheelEvent(QWheelEvent* event) {
+    wheelRest_ += event->angleDelta().y();
+    const int notches = wheelRest_ / QWheelEvent::DefaultDeltasPerStep;
+    wheelRest_ -= notches * QWheelEvent::DefaultDeltasPerStep;
+    QScrollBar* bar = verticalScrollBar();
+    bar->setValue(bar->value() - notches * bar->singleStep());
+    event->accept();
 }
 
 bool CKelraView::viewportEvent(QEvent* event) {

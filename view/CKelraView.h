@@ -75,6 +75,9 @@ public:
     // data file. Its window calls it once, however it closes.
     void OnDestroy();
 
+    // What a printout of this window is called: its document's title.
+    QString PrintName() const;
+
     // Total size, page and line steps in pixels; the bars follow them.
     void SetScrollSizes(int totalWidth, int totalHeight, QSize page, QSize line);
     QSize ScrollTotalSize() const { return scrollTotal_; }
@@ -104,12 +107,15 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool viewportEvent(QEvent* event) override;
+    // One wheel notch scrolls by one line step.
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void UpdateBars();
 
     ViewServices* const services_;
     bool failureReported_ = false;
+    int wheelRest_ = 0;  // eighths of a degree not yet scrolled
 
     QSize scrollTotal_{0, 0};
     QSize scrollPage_{0, 0};

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <utility>
 
+#include <QAction>
 #include <QDir>
 #include <QPainter>
 #include <QPrintDialog>
@@ -67,6 +68,10 @@ void CKelraView::OnDestroy() {
     chart.reset();
 }
 
+QString CKelraView::PrintName() const {
+    return services_ ? services_->DocumentTitle(*this) : QString::fromStdString(profile.name);
+}
+
 void CKelraView::RenderPrintPage(QPainter& painter, const QRect& page) {
     // The chart is laid out on its frame's client area, the page on the
     // window's own.
@@ -105,6 +110,8 @@ bool CKelraView::PrintTo(QPrinter& printer) {
 
 void CKelraView::OnFilePrint(bool direct) {
     QPrinter printer(QPrinter::HighResolution);
+    // Names the job, the PDF's title and the file the dialog suggests.
+    printer.setDocName(PrintName());
     if (direct) {
         if (QPrinterInfo::defaultPrinter().isNull()) {
             ShowWarning(this, QStringLiteral("No default printer is installed."));
@@ -119,10 +126,15 @@ void CKelraView::OnFilePrint(bool direct) {
 
 void CKelraView::OnFilePrintPreview(int* previewPages) {
     QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(PrintName());
     QPrintPreviewDialog dialog(&printer, this);
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { PrintTo(*p); });
     auto* preview = dialog.findChild<QPrintPreviewWidget*>();
-    if (preview && previewPages && *previewPages == 2) preview->setViewMode(QPrintPreviewWidget::FacingPagesView);
+    // Through the dialog's own button, so its toolbar shows the mode too.
+    const QString pageMode = previewPages && *previewPages == 2 ? QStringLiteral("Show facing pages")
+                                                            : QStringLiteral("Show single page");
+    for (QAction* action : dialog.findChildren<QAction*>())
+        if (action->text() == pageMode) action->trigger();
     dialog.exec();
     if (preview && previewPages)
         *previewPages = preview->viewMode() == QPrintPreviewWidget::FacingPagesView ? 2 : 1;
