@@ -7,9 +7,12 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "AppTestSupport.h"
@@ -37,6 +40,11 @@ private:
     std::string dir_;
     bool mounted_ = false;
 };
+
+// Everything in dir, hidden files too.
+QStringList Entries(const QString& dir) {
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
 
 int OpenDescriptorsOn(const QString& path) {
     int n = 0;
@@ -66,10 +74,19 @@ protected:
 
 }  // namespace
 
-TEST_F(FaultTest, FullDiskDuringTheExportIsReportedAndTheWindowCloses) {
+TEST_F(FaultTest, FullDiskDuringTheExportKeepsTheEarlierFileAndTheWindowCloses) {
     const QString disk = QDir(Dir()).filePath(QStringLiteral("disk"));
     QDir().mkpath(disk);
     ScopedTmpfs tmpfs(disk, "size=16k", false);
+    // The complete file of an earlier export the same day.
+    QDir(disk).mkpath(QStringLiteral("Biorythms"));
+    const QString file = QDir(disk).filePath(QStringLiteral("Biorythms/12_06_2026_ann.txt"));
+    const QByteArray earlier("\r\nDate, Physical\r\n\r\n12/06/26, 27\r\n");
+    {
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(earlier);
+    }
     struct rlimit old{};
     getrlimit(RLIMIT_FSIZE, &old);
     auto oldHandler = signal(SIGXFSZ, SIG_IGN);
@@ -85,14 +102,32 @@ TEST_F(FaultTest, FullDiskDuringTheExportIsReportedAndTheWindowCloses) {
     setrlimit(RLIMIT_FSIZE, &old);
     signal(SIGXFSZ, oldHandler);
 
-    ASSERT_EQ(warnings_.size(), 1);
-    EXPECT_TRUE(warnings_[0].startsWith(QStringLiteral("Can not write the output file \"12_06_2026_ann.txt\"")))
-        << warnings_[0].toStdString();
-    const QString file = QDir(disk).filePath(QStringLiteral("Biorythms/12_06_2026_ann.txt"));
-    EXPECT_TRUE(QFileInfo::exists(file));
-    EXPECT_LE(QFileInfo(file).size(), 16 * 1024);
+    const QString reason = QString::fromLocal8Bit(std::strerror(tmpfs.Mounted() ? ENOSPC : EFBIG));
+    EXPECT_EQ(warnings_, QStringList{QStringLiteral("Can not write the output file \"12_06_2026_ann.txt\" (%1). "
+                                                    "The earlier file is kept.")
+                                         .arg(reason)});
     EXPECT_EQ(OpenDescriptorsOn(file), 0);
+    QFile kept(file);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), earlier);
+    EXPECT_EQ(Entries(disk), QStringList{QStringLiteral("Biorythms")});
+    EXPECT_EQ(Entries(disk + QStringLiteral("/Biorythms")), QStringList{QStringLiteral("12_06_2026_ann.txt")});
     QDir::setCurrent(Dir());
+}
+
+TEST_F(FaultTest, APipeAtTheExportPathIsRefusedWithoutWaiting) {
+    QDir(Dir()).mkpath(QStringLiteral("Biorythms"));
+    const QString fifo = QDir(Dir()).filePath(QStringLiteral("Biorythms/12_06_2026_ann.txt"));
+    ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0666), 0);
+    OpenWritingWindow();
+    ::alarm(1);  // a wait on the pipe ends the test run instead of hanging it
+    CloseAll();
+    ::alarm(0);
+    EXPECT_EQ(warnings_, QStringList{QStringLiteral("Can not open an output file \"12_06_2026_ann.txt\".")});
+    struct stat st{};
+    ASSERT_EQ(::lstat(fifo.toLocal8Bit().constData(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    EXPECT_EQ(Entries(Dir() + QStringLiteral("/Biorythms")), QStringList{QStringLiteral("12_06_2026_ann.txt")});
 }
 
 TEST_F(FaultTest, ReadOnlyWorkingDirectoryTellsTheUserOnce) {
