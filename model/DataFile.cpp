@@ -35,7 +35,8 @@ void AppendValue(std::string& out, double v) {
 
 // The only steps the standard library cannot do portably.
 #ifdef _WIN32
-bool CanEnter(const std::string&) { return true; }
+// There the open or the rename itself refuses.
+bool MayUse(const std::string&, bool) { return true; }
 
 std::FILE* CreateNewFile(const std::string& path) {
     const int fd = ::_open(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
@@ -45,7 +46,8 @@ std::FILE* CreateNewFile(const std::string& path) {
     return f;
 }
 #else
-bool CanEnter(const std::string& dir) { return ::access(dir.c_str(), X_OK) == 0; }
+// Whether this user may enter the folder, or write the file, at path.
+bool MayUse(const std::string& path, bool write) { return ::access(path.c_str(), write ? W_OK : X_OK) == 0; }
 
 // A new plain file at path or nothing (errno set): the open neither waits on
 // a special file nor follows a link.
@@ -68,7 +70,7 @@ int ErrnoOf(const std::error_code& ec) { return ec.default_error_condition().val
 
 bool IsUsableDir(const std::string& path) {
     std::error_code ec;
-    return fs::is_directory(path, ec) && CanEnter(path);
+    return fs::is_directory(path, ec) && MayUse(path, false);
 }
 
 // A name of its own beside the final file; one that is taken is skipped.
@@ -133,6 +135,12 @@ ExportResult WriteDataFile(const std::string& name, const DayRecordArray& days, 
                        : status.type() == fs::file_type::directory ? EISDIR
                        : status.type() == fs::file_type::symlink   ? ELOOP
                                                                    : ENXIO;
+        return result;
+    }
+    // A file the user made read-only stays, as an open for writing would leave it.
+    if (earlier && !MayUse(result.path, true)) {
+        result.outcome = ExportResult::openFailed;
+        result.error = EACCES;
         return result;
     }
 
