@@ -2,23 +2,16 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QSettings>
+
+#include <cstdio>
 
 #include "Icons.h"
 #include "KelraDoc.h"
 #include "MainFrame.h"
+#include "SettingsStore.h"
+#include "UiHelpers.h"
 
 namespace kelra {
-namespace {
-
-// Reads a small whole number whatever the store holds.
-int ReadPreviewPages(QSettings& settings) {
-    bool ok = false;
-    const int pages = settings.value(QStringLiteral("Settings/PreviewPages"), 1).toInt(&ok);
-    return ok && (pages == 1 || pages == 2) ? pages : 1;
-}
-
-}  // namespace
 
 CKelraApp::CKelraApp() = default;
 
@@ -34,11 +27,11 @@ bool CKelraApp::InitInstance() {
     QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0.1"));
     QApplication::setWindowIcon(AppIcon());
 
-    {
-        QSettings settings;
-        recentFiles_.Load(settings);
-        previewPages = ReadPreviewPages(settings);
-    }
+    // An unreadable store is no reason not to start; it is rewritten at exit.
+    const StoreResult read = LoadSettings(recentFiles_, previewPages);
+    if (!read.ok)
+        std::fprintf(stderr, "Kelra: the settings file \"%s\" could not be read (%s); the recent persons start empty.\n",
+                     qUtf8Printable(read.fileName), qUtf8Printable(read.reason));
 
     template_ = std::make_unique<CDocTemplate>();
     personTemplate = template_.get();
@@ -58,11 +51,11 @@ bool CKelraApp::InitInstance() {
 }
 
 int CKelraApp::ExitInstance() {
-    QSettings settings;
-    recentFiles_.Save(settings);
-    settings.setValue(QStringLiteral("Settings/PreviewPages"), previewPages);
-    settings.sync();
-    return settings.status() == QSettings::NoError ? 0 : 1;
+    const StoreResult written = SaveSettings(recentFiles_, previewPages);
+    if (written.ok) return 0;
+    ShowWarning(nullptr, QStringLiteral("The recent persons could not be saved in the settings file \"%1\": %2.")
+                             .arg(written.fileName, written.reason));
+    return 1;
 }
 
 }  // namespace kelra

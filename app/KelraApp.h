@@ -16,7 +16,8 @@ public:
 
     // Start-up; false ends the program at once.
     bool InitInstance();
-    // Writes the recent list and the preview page count back.
+    // Writes the recent list and the preview page count back; tells the user
+    // when they could not be written.
     int ExitInstance();
 
     CDocTemplate* personTemplate = nullptr;

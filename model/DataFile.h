@@ -20,12 +20,16 @@ struct ExportResult {
     std::string fileName;  // name only, no folder
     std::string path;      // where it was (or would have been) written
     int error = 0;         // errno of the failure
+    bool keptEarlier = false;  // a failed write left an earlier file of that name as it was
     bool ok() const { return outcome == written; }
 };
 
 // Writes the day table for the person into "Biorythms" below workDir (made
 // when missing; workDir itself when the folder can neither be used nor made).
-// Never changes the process's working directory.
+// The table goes to a new file beside the final one and takes its name only
+// once it is complete, so a failure leaves an earlier file as it was, and a
+// special file, a link or a second name of some other file at that name is
+// never written through. Never changes the process's working directory.
 ExportResult WriteDataFile(const std::string& name, const DayRecordArray& days, const DateTime& now,
                            const std::string& workDir);
 

@@ -2,7 +2,8 @@
 # Installs the Debian packages Kelra needs, only those that are missing.
 set -euo pipefail
 pkgs=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev
-      libbenchmark-dev fonts-liberation xvfb xauth clang libclang-rt-14-dev)
+      libbenchmark-dev fonts-liberation xvfb xauth clang libclang-rt-14-dev
+      g++-mingw-w64-x86-64-posix)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

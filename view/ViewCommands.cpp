@@ -54,8 +54,11 @@ void CKelraView::ExportDataFile() {
     if (result.outcome == ExportResult::openFailed) {
         ShowWarning(nullptr, QStringLiteral("Can not open an output file \"%1\".").arg(file));
     } else if (result.outcome == ExportResult::writeFailed) {
-        ShowWarning(nullptr, QStringLiteral("Can not write the output file \"%1\" (%2); it is incomplete.")
-                                 .arg(file, QString::fromLocal8Bit(std::strerror(result.error))));
+        // Nothing partial is left: the earlier file, if any, is still there whole.
+        QString text = QStringLiteral("Can not write the output file \"%1\" (%2).")
+                           .arg(file, QString::fromLocal8Bit(std::strerror(result.error)));
+        if (result.keptEarlier) text += QStringLiteral(" The earlier file is kept.");
+        ShowWarning(nullptr, text);
     }
 }
 

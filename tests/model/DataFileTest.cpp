@@ -5,9 +5,12 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <vector>
 
 #include "BiorhythmCalc.h"
 #include "Clock.h"
@@ -36,9 +39,21 @@ protected:
         ss << in.rdbuf();
         return ss.str();
     }
+    static std::vector<std::string> Names(const fs::path& dir) {
+        std::vector<std::string> names;
+        for (auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
     std::string dir_;
     const DateTime now_{2026, 12, 6, 15, 0, 0};
 };
+
+const std::string kTwoDaysFile =
+    "\r\nDate, Physical, Emotional, Intellectual, Intuitional, Aesthetic, Spiritual, SumClassical, "
+    "SumTotal\r\n\r\n"
+    "12/01/26, 27, 22, 19, 16, 15, 12, 23, 19\r\n"
+    "12/02/26, 52, 43, 37, 32, 29, 23, 44, 36\r\n";
 
 DayRecordArray TwoDays() {
     ScopedFixedClock clock(DateTime(2026, 12, 6, 15));
@@ -59,11 +74,7 @@ TEST_F(DataFileTest, ExactBytesOfASmallFile) {
     ASSERT_TRUE(r.ok());
     EXPECT_EQ(r.fileName, "12_06_2026_newborn.txt");
     EXPECT_EQ(r.path, dir_ + "/Biorythms/12_06_2026_newborn.txt");
-    EXPECT_EQ(Read(r.path),
-              "\r\nDate, Physical, Emotional, Intellectual, Intuitional, Aesthetic, Spiritual, SumClassical, "
-              "SumTotal\r\n\r\n"
-              "12/01/26, 27, 22, 19, 16, 15, 12, 23, 19\r\n"
-              "12/02/26, 52, 43, 37, 32, 29, 23, 44, 36\r\n");
+    EXPECT_EQ(Read(r.path), kTwoDaysFile);
     EXPECT_EQ(fs::current_path(), cwd);
 }
 
@@ -84,6 +95,26 @@ TEST_F(DataFileTest, EmptyTableGivesThreeLinesAndReplacesAnEarlierFile) {
     EXPECT_EQ(Read(r.path),
               "\r\nDate, Physical, Emotional, Intellectual, Intuitional, Aesthetic, Spiritual, SumClassical, "
               "SumTotal\r\n\r\n");
+    EXPECT_EQ(Names(dir_ + "/Biorythms"), std::vector<std::string>{"12_06_2026_ann.txt"});
+}
+
+TEST_F(DataFileTest, LinksNeverCarryTheWriteOutOfTheFolder) {
+    // A second name in the folder for a file elsewhere: that file stays as it was.
+    fs::create_directory(dir_ + "/Biorythms");
+    std::ofstream(dir_ + "/outside") << "not yours";
+    fs::create_hard_link(dir_ + "/outside", dir_ + "/Biorythms/12_06_2026_ann.txt");
+    auto r = WriteDataFile("Ann", TwoDays(), now_, dir_);
+    ASSERT_TRUE(r.ok());
+    EXPECT_EQ(Read(dir_ + "/outside"), "not yours");
+    EXPECT_EQ(fs::hard_link_count(dir_ + "/outside"), 1u);
+    EXPECT_EQ(Read(r.path), kTwoDaysFile);
+
+    // A folder the user linked in place of "Biorythms" is the user's choice.
+    fs::create_directory(dir_ + "/mine");
+    fs::rename(dir_ + "/Biorythms", dir_ + "/old");
+    fs::create_directory_symlink(dir_ + "/mine", dir_ + "/Biorythms");
+    ASSERT_TRUE(WriteDataFile("Ann", TwoDays(), now_, dir_).ok());
+    EXPECT_EQ(Names(dir_ + "/mine"), std::vector<std::string>{"12_06_2026_ann.txt"});
 }
 
 TEST_F(DataFileTest, FileNameIsLowerCasedAndCannotLeaveItsFolder) {
@@ -112,33 +143,52 @@ TEST_F(DataFileTest, FolderThatCannotBeMadeFallsBackToTheWorkingDirectory) {
     EXPECT_EQ(r.path, dir_ + "/12_06_2026_ann.txt");
 }
 
-TEST_F(DataFileTest, UnwritablePlaceIsReportedAndTheWorkingDirectoryStays) {
+TEST_F(DataFileTest, AnythingButAPlainFileAtTheNameIsRefusedUntouched) {
     const std::string cwd = fs::current_path();
-    fs::create_directory(dir_ + "/Biorythms");
-    // A directory where the file should go cannot be opened as the file, for
-    // root as well as for anyone else.
-    fs::create_directory(dir_ + "/Biorythms/12_06_2026_ann.txt");
-    auto r = WriteDataFile("Ann", TwoDays(), now_, dir_);
-    EXPECT_EQ(r.outcome, ExportResult::openFailed);
-    EXPECT_EQ(r.fileName, "12_06_2026_ann.txt");
-    EXPECT_NE(r.error, 0);
+    const std::string folder = dir_ + "/Biorythms/";
+    fs::create_directory(folder);
+    // A directory cannot be opened as the file, for root as well as for anyone else.
+    fs::create_directory(folder + "12_06_2026_ann.txt");
+    std::ofstream(dir_ + "/target") << "target";
+    fs::create_symlink(dir_ + "/target", folder + "12_06_2026_sym.txt");
+    // A device node where the machine lets us make one (root).
+    const bool device = ::mknod((folder + "12_06_2026_dev.txt").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+    for (const char* name : {"Ann", "Sym", "Dev"}) {
+        if (!device && std::string(name) == "Dev") continue;
+        auto r = WriteDataFile(name, TwoDays(), now_, dir_);
+        EXPECT_EQ(r.outcome, ExportResult::openFailed) << name;
+        EXPECT_NE(r.error, 0) << name;
+    }
     EXPECT_EQ(fs::current_path(), cwd);
+    EXPECT_TRUE(fs::is_directory(folder + "12_06_2026_ann.txt"));
+    EXPECT_TRUE(fs::is_symlink(folder + "12_06_2026_sym.txt"));
+    EXPECT_EQ(Read(dir_ + "/target"), "target");
+    EXPECT_EQ(Names(folder).size(), device ? 3u : 2u);  // no temporary file left
     // A later export for another name still lands directly in the folder.
-    EXPECT_EQ(WriteDataFile("Bob", {}, now_, dir_).path, dir_ + "/Biorythms/12_06_2026_bob.txt");
+    EXPECT_EQ(WriteDataFile("Bob", {}, now_, dir_).path, folder + "12_06_2026_bob.txt");
 }
 
-TEST_F(DataFileTest, AWriteThatFailsAfterTheOpenIsAFailure) {
+TEST_F(DataFileTest, AFailedRewriteKeepsTheEarlierFileWhole) {
+    const auto first = WriteDataFile("Ann", TwoDays(), now_, dir_);
+    ASSERT_TRUE(first.ok());
+    const std::string earlier = Read(first.path);
     // A real short write: the file size limit stops the data after the open.
     struct rlimit old{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
     auto oldHandler = signal(SIGXFSZ, SIG_IGN);
     struct rlimit small = old;
-    small.rlim_cur = 200;
+    small.rlim_cur = 400;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     auto r = WriteDataFile("Ann", DayRecordArray(40, TwoDays()[0]), now_, dir_);
+    auto fresh = WriteDataFile("Bob", DayRecordArray(40, TwoDays()[0]), now_, dir_);
     setrlimit(RLIMIT_FSIZE, &old);
     signal(SIGXFSZ, oldHandler);
     EXPECT_EQ(r.outcome, ExportResult::writeFailed);
     EXPECT_EQ(r.error, EFBIG);
-    EXPECT_EQ(fs::file_size(r.path), 200u);
+    EXPECT_TRUE(r.keptEarlier);
+    EXPECT_EQ(Read(first.path), earlier);
+    EXPECT_EQ(fresh.outcome, ExportResult::writeFailed);
+    EXPECT_FALSE(fresh.keptEarlier);
+    // Neither the partial table nor any temporary file is left.
+    EXPECT_EQ(Names(dir_ + "/Biorythms"), std::vector<std::string>{"12_06_2026_ann.txt"});
 }

@@ -9,6 +9,9 @@ class QDialog;
 
 // Readable strings in failure messages.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QStringList& l, std::ostream* os) {
+    *os << "{\"" << l.join(QStringLiteral("\", \"")).toStdString() << "\"}";
+}
 
 namespace kelra::test {
 
