@@ -17,6 +17,7 @@
 #include <QStatusBar>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 #include <QUrl>
 #include <QWhatsThis>
@@ -31,6 +32,7 @@
 #include "Icons.h"
 #include "InvalidArgument.h"
 #include "KelraDoc.h"
+#include "LockKeys.h"
 #include "RecentEntry.h"
 #include "RecentFileList.h"
 #include "UiHelpers.h"
@@ -94,13 +96,22 @@ int CMainFrame::OnCreate() {
     idlePane_ = new QLabel(QStringLiteral(" "), bar);
     bar->addWidget(idlePane_, 1);
     for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
-        auto* pane = new QLabel(QString::fromLatin1(indicator), bar);
+        auto* pane = new QLabel(bar);
         pane->setObjectName(QString::fromLatin1(indicator));
         pane->setFrameShape(QFrame::Panel);
         pane->setFrameShadow(QFrame::Sunken);
-        // The lock states cannot be read on every platform; the panes stay dim.
-        pane->setEnabled(false);
+        pane->setAlignment(Qt::AlignCenter);
+        // Each pane keeps the width of its text, shown or not.
+        pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(QString::fromLatin1(indicator)) + 12);
         bar->addPermanentWidget(pane);
+        lockPanes_.append(pane);
+    }
+    // The states are asked for a few times a second where the platform tells them.
+    ShowLockKeys(ReadLockKeys());
+    if (ReadLockKeys()) {
+        auto* poll = new QTimer(this);
+        connect(poll, &QTimer::timeout, this, [this] { ShowLockKeys(ReadLockKeys()); });
+        poll->start(250);
     }
     if (!toolBar_ || !bar) return -1;
 
@@ -331,6 +342,13 @@ QSize CMainFrame::DefaultChildSize() const {
     // The platform's default for a new child: three quarters of the area.
     const QSize area = mdiArea_ && mdiArea_->viewport()->width() > 100 ? mdiArea_->viewport()->size() : QSize(800, 600);
     return QSize(area.width() * 3 / 4, area.height() * 3 / 4);
+}
+
+void CMainFrame::ShowLockKeys(const std::optional<LockKeys>& keys) {
+    // A pane shows its text only while its lock is on; blank where unknown.
+    const bool on[] = {keys && keys->caps, keys && keys->num, keys && keys->scroll};
+    for (int i = 0; i < lockPanes_.size(); ++i)
+        lockPanes_[i]->setText(on[i] ? lockPanes_[i]->objectName() : QString());
 }
 
 QString CMainFrame::IdleText() const { return idlePane_ ? idlePane_->text() : QString(); }

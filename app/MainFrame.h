@@ -1,11 +1,13 @@
 #pragma once
 #include <functional>
 #include <map>
+#include <optional>
 
 #include <QIcon>
 #include <QList>
 #include <QMainWindow>
 
+#include "LockKeys.h"
 #include "PersonProfile.h"
 #include "ViewServices.h"
 
@@ -75,6 +77,8 @@ public:
     QIcon DocumentIcon() const { return documentIcon_; }
     QToolBar* ToolBar() const { return toolBar_; }
     QString IdleText() const;
+    // The "CAP", "NUM" and "SCRL" panes for the given lock states.
+    void ShowLockKeys(const std::optional<LockKeys>& keys);
 
     // The caption for the active window: "Kelra", "Kelra - TITLE" or,
     // maximised, "Kelra - [TITLE]".
@@ -118,6 +122,7 @@ private:
     QMdiArea* mdiArea_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QLabel* idlePane_ = nullptr;
+    QList<QLabel*> lockPanes_;
     std::map<int, QAction*> actions_;
     QList<QMenu*> menus128_;
     QList<QMenu*> menus129_;
