@@ -26,7 +26,8 @@ Format FormatOf(const QString& path) {
 }
 
 QString Failure(const QString& path, const QString& reason) {
-    return QStringLiteral("Can not save the chart to \"%1\": %2.").arg(path, reason);
+    const QString text = QStringLiteral("Can not save the chart to \"%1\": %2").arg(path, reason);
+    return text.endsWith(u'.') ? text : text + u'.';
 }
 
 // A draw leaves its layout in the chart; a picture of another size must not
@@ -103,6 +104,9 @@ QString SaveChartPicture(CycleChart& chart, const QString& path, QSize clientSiz
             svg.setOutputDevice(&file);
             svg.setSize(clientSize);
             svg.setViewBox(QRect(QPoint(0, 0), clientSize));
+            // Its width and height are written in millimetres; at 96 dpi a
+            // browser shows one pixel per pixel.
+            svg.setResolution(96);
             svg.setTitle(QString::fromStdString(chart.title));
             painted = Paint(chart, svg, clientSize);
             break;
