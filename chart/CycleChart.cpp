@@ -220,6 +220,18 @@ void CycleChart::Draw(Surface& s) {
     DrawSeries(s);
 }
 
+std::optional<int> CycleChart::RowAt(int x, int y) const {
+    const std::int64_t left = plotRect.left;
+    if (rows.empty() || plotRect.Width() <= 0 || x < left || x > plotRect.right || y < plotRect.top ||
+        y > plotRect.bottom)
+        return std::nullopt;
+    const std::int64_t last = static_cast<std::int64_t>(rows.size()) - 1;
+    // Rows stand at left + r * xStepPx; a step of 0 puts them all at the left edge.
+    if (xStepPx <= 0) return 0;
+    const std::int64_t r = (x - left + xStepPx / 2) / xStepPx;
+    return static_cast<int>(std::min(r, last));
+}
+
 void CycleChart::DrawFrames(Surface& s) {
     if (frameVisible) {
         if (fitToHost && host != nullptr) {

@@ -108,6 +108,10 @@ public:
     // tables, leaving what was drawn.
     void Draw(Surface& surface);
 
+    // The row whose X position is nearest to a point in client pixels, by
+    // the layout of the last draw; nothing outside the plot or without rows.
+    std::optional<int> RowAt(int x, int y) const;
+
     // Draws text word-wrapped at maxChars characters; returns the lines drawn.
     static int WrapText(Surface& surface, int x, int y, std::string text, int maxChars, int lineHeight);
 

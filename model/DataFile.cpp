@@ -195,4 +195,10 @@ ExportResult WriteDataFile(const std::string& name, const DayRecordArray& days, 
     return result;
 }
 
+std::string DataFileText(const DayRecordArray& days) {
+    std::string text = kHeader;
+    for (const auto& d : days) text += FormatDataLine(d);
+    return text;
+}
+
 }  // namespace kelra

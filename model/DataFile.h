@@ -9,6 +9,10 @@ namespace kelra {
 // One day of the table as comma-separated text with its "\r\n" line end.
 std::string FormatDataLine(const DayRecord& day);
 
+// The whole content of the data file for a day table: the header lines and
+// one line per day, every line ending in "\r\n".
+std::string DataFileText(const DayRecordArray& days);
+
 // "%02d_%02d_%04d_%s.txt" from now's month, day and year and the lower-cased
 // name; path separators and control characters of the name become "_" so the
 // file always stays in its folder.

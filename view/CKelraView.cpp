@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include "ChartBinding.h"
 #include "Clock.h"
 #include "CommentTexts.h"
 #include "InvalidArgument.h"
@@ -21,58 +22,12 @@
 namespace kelra {
 namespace {
 
-struct SeriesDef {
-    bool PersonProfile::*on;
-    const char* caption;
-    Pen pen;
-    double DayRecord::*value;
-    const char* legend;  // today's caption, the value follows
-};
-
-// Table order is series order, row cell order and legend order.
-const SeriesDef kSeries[] = {
-    {&PersonProfile::showPhysical, "Physical", {1, {255, 0, 0}}, &DayRecord::physical, "Physical    "},
-    {&PersonProfile::showEmotional, "Emotional", {1, {0, 200, 0}}, &DayRecord::emotional, "Emotional    "},
-    {&PersonProfile::showIntellectual, "Intellectual", {1, {0, 0, 255}}, &DayRecord::intellectual,
-     "Intellectual    "},
-    {&PersonProfile::showIntuitional, "Intuitional", {1, {255, 200, 0}}, &DayRecord::intuitional,
-     "Intuitional    "},
-    {&PersonProfile::showAesthetic, "Aesthetic", {1, {0, 200, 255}}, &DayRecord::aesthetic, "Aesthetic    "},
-    {&PersonProfile::showSpiritual, "Spiritual", {1, {200, 0, 200}}, &DayRecord::spiritual, "Spiritual    "},
-    {&PersonProfile::showSumClassical, "Sum Classical", {3, {200, 150, 150}}, &DayRecord::sumClassical,
-     "SUM Classical    "},
-    {&PersonProfile::showSumTotal, "Sum Total", {3, {0, 0, 0}}, &DayRecord::sumTotal, "SUM Total    "},
-};
-
 // A narrow face: the page's rule of 2.6 characters per 16 pixels leaves about
 // six pixels a character, which the ordinary faces overrun.
 constexpr const char* kCommentsFace = "Liberation Sans Narrow";
 const Font kHeadingFont{kCommentsFace, 22};
 const Font kTextFont{kCommentsFace, 16};
 const Rgb kParagraphColour{0, 0, 0};
-
-// Calendar fields of a date; all -1 when it is not valid, so that two
-// invalid dates are no match.
-struct CalendarDay {
-    int year = -1, month = -1, day = -1;
-    explicit CalendarDay(const DateTime& date) {
-        if (date.IsValid()) CivilFromDays(date.DayNumber(), year, month, day);
-    }
-    bool Matches(const CalendarDay& o) const {
-        return year != -1 && o.year != -1 && day == o.day && month == o.month && year == o.year;
-    }
-};
-
-// The date's "%x" text ("MM/DD/YY"). Runs once per row, millions of times on
-// a long range, so the usual years skip the general formatter.
-std::string ShortDate(const DateTime& date, const CalendarDay& c) {
-    if (c.year < 0) return date.Format("%x");
-    const int yy = c.year % 100;
-    const char text[8] = {static_cast<char>('0' + c.month / 10), static_cast<char>('0' + c.month % 10), '/',
-                          static_cast<char>('0' + c.day / 10),   static_cast<char>('0' + c.day % 10),   '/',
-                          static_cast<char>('0' + yy / 10),      static_cast<char>('0' + yy % 10)};
-    return std::string(text, sizeof text);
-}
 
 }  // namespace
 
@@ -100,54 +55,13 @@ void CKelraView::Create(const PersonProfile& source) {
 
 void CKelraView::BindChart() {
     if (!chart) chart = std::make_unique<CycleChart>(this);
-    chart->ClearSeries();
-    chart->ClearRows();
-    profile.name = ToUpper(profile.name);
-    chart->SetTitle(profile.name);
-    chart->AddSeries(0, "Days", std::nullopt, std::nullopt);
-    shown_.clear();
-    for (int i = 0; i < static_cast<int>(std::size(kSeries)); ++i) {
-        const SeriesDef& def = kSeries[i];
-        if (!(profile.*def.on)) continue;
-        chart->AddSeries(3, def.caption, def.pen, std::nullopt);
-        shown_.push_back(i);
-    }
-    chart->SetColumnCount(chart->SeriesCount());
+    shown_ = BindSeries(*chart, profile);
 }
 
 void CKelraView::FillChartRows() {
     if (!chart) BindChart();
     WaitCursor wait;
-    const DateTime now = Now();
-    const CalendarDay today(now);
-    chart->rows.reserve(chart->rows.size() + days.size());
-
-    for (const DayRecord& day : days) {
-        const CalendarDay date(day.date);
-        std::vector<std::string> cells;
-        cells.reserve(shown_.size() + 1);
-        cells.push_back(ShortDate(day.date, date));
-        for (int i : shown_) cells.push_back(FormatFixed(day.*kSeries[i].value, 2));
-        chart->AddRow(std::move(cells));
-
-        if (!date.Matches(today)) continue;
-        std::vector<std::string> notes{
-            "Today = " + now.Format("%d %b %Y"),
-            "Day of life = " + std::to_string(profile.dayOfLife),
-            " ",
-            "Physical = " + day.physicalState.str(),
-            "Emotional = " + day.emotionalState.str(),
-            "Intellectual = " + day.intellectualState.str(),
-            "Sum Classical = " + day.sumClassicalState.str(),
-            "Sum Total = " + day.sumTotalState.str(),
-        };
-        chart->SetSeriesNotes(chart->SeriesCount() - 1, std::move(notes));
-        int k = 1;
-        for (int i : shown_) {
-            workText = kSeries[i].legend + FormatFixed(day.*kSeries[i].value, 0);
-            chart->SetSeriesCaption(k++, workText);
-        }
-    }
+    FillRows(*chart, days, profile, shown_, Now(), workText);
 
     // Qt paints widgets only inside paint events, so this drawing goes to an
     // image of the window's size; it runs the autoscale at once, so the

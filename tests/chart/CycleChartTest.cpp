@@ -527,5 +527,32 @@ TEST_F(ChartTest, AnyTypedOptionsDrawWithoutFailing) {
     }
 }
 
+// 31 rows on the 600-pixel plot stand 20 pixels apart from x = 60; the row
+// under a point is the nearest one, inside the plot frame only.
+TEST_F(ChartTest, RowAtFollowsTheDrawnXPositionsInsideThePlotOnly) {
+    AddPlainSeries(1);
+    AddRows(31, {"0"});
+    EXPECT_EQ(chart.RowAt(100, 100), std::nullopt) << "before a draw there is no layout";
+    chart.Draw(rec);
+    std::vector<Line> lines;  // the series' segments, not the legend sample
+    for (const Line& l : rec.LinesWithColor(kRed))
+        if (l.x2 <= chart.plotRect.right) lines.push_back(l);
+    ASSERT_EQ(lines.size(), 30u);
+    const int last = lines.back().x2;
+    ASSERT_EQ(last, 660);
+
+    EXPECT_EQ(chart.RowAt(60, 60), 0);
+    EXPECT_EQ(chart.RowAt(69, 460), 0);
+    EXPECT_EQ(chart.RowAt(70, 200), 1);
+    EXPECT_EQ(chart.RowAt(lines[4].x2, 200), 5);
+    EXPECT_EQ(chart.RowAt(last, 200), 30);
+    for (auto [x, y] : {std::pair{59, 200}, {661, 200}, {300, 59}, {300, 461}, {700, 100}})
+        EXPECT_EQ(chart.RowAt(x, y), std::nullopt) << x << "," << y;
+
+    chart.ClearRows();
+    chart.Draw(rec);
+    EXPECT_EQ(chart.RowAt(300, 200), std::nullopt);
+}
+
 }  // namespace
 }  // namespace kelra
