@@ -5,6 +5,7 @@
 #include <QSettings>
 
 #include "Icons.h"
+#include "KelraConfig.h"
 #include "KelraDoc.h"
 #include "MainFrame.h"
 
@@ -31,7 +32,8 @@ CKelraApp::~CKelraApp() {
 bool CKelraApp::InitInstance() {
     QCoreApplication::setOrganizationName(QStringLiteral("Telmark"));
     QCoreApplication::setApplicationName(QStringLiteral("Kelra"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0.1"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KELRA_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(KELRA_APP_ID));
     QApplication::setWindowIcon(AppIcon());
 
     {
