@@ -14,10 +14,17 @@ QPixmap Canvas(int size) {
     return pm;
 }
 
-// Three sine waves over a white card: the program's picture.
 QPixmap Waves(int size) {
     QPixmap pm = Canvas(size);
     QPainter p(&pm);
+    DrawAppPicture(p, size);
+    return pm;
+}
+
+}  // namespace
+
+// Three sine waves over a white card: the program's picture.
+void DrawAppPicture(QPainter& p, int size) {
     p.setRenderHint(QPainter::Antialiasing);
     const double s = size / 32.0;
     p.setPen(QPen(QColor(60, 60, 60), s));
@@ -37,10 +44,7 @@ QPixmap Waves(int size) {
         p.setBrush(Qt::NoBrush);
         p.drawPath(path);
     }
-    return pm;
 }
-
-}  // namespace
 
 QIcon AppIcon() {
     QIcon icon;

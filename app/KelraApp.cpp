@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "Icons.h"
+#include "KelraConfig.h"
 #include "KelraDoc.h"
 #include "MainFrame.h"
 #include "SettingsStore.h"
@@ -24,7 +25,8 @@ CKelraApp::~CKelraApp() {
 bool CKelraApp::InitInstance() {
     QCoreApplication::setOrganizationName(QStringLiteral("Telmark"));
     QCoreApplication::setApplicationName(QStringLiteral("Kelra"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0.1"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KELRA_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(KELRA_APP_ID));
     QApplication::setWindowIcon(AppIcon());
 
     // An unreadable store is no reason not to start; it is rewritten at exit.

@@ -9,7 +9,7 @@ shift || true
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=(number reopen wraptext draw filename datetime)
 
-bash "$root/scripts/deps.sh"
+bash "$root/scripts/deps.sh" test
 build="$root/build-fuzz"
 mkdir -p "$build"
 if [ ! -f "$build/build.ninja" ]; then

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QSvgGenerator>
+#include <QTemporaryDir>
 
 #include "CycleChart.h"
 #include "QtSurface.h"
@@ -158,7 +159,10 @@ TEST(QtSurface, DrawsAFilledChart) {
         QtSurface s(p);
         chart.Draw(s);
     }
-    image.save("/tmp/kelra_chart_test.png");
+    // The picture is kept only for the test's own life.
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    EXPECT_TRUE(image.save(dir.filePath(QStringLiteral("chart.png"))));
 
     // Frames: outer (10, 10, 810, 510), plot (60, 60, 660, 460).
     EXPECT_EQ(At(image, 10, 300), kBlack);
