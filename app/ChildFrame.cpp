@@ -17,6 +17,16 @@ namespace kelra {
 CChildFrame::CChildFrame(CKelraDoc& doc, const QSize& platformDefault) : doc_(&doc) {
     setAttribute(Qt::WA_DeleteOnClose);
     PreCreateWindow(platformDefault);
+    // The main frame's Ctrl+F4 closes whichever window is active; the same
+    // key on every window's own menu would make it ambiguous. The menu still
+    // names the key.
+    if (QMenu* menu = systemMenu()) {
+        for (QAction* action : menu->actions()) {
+            if (!action->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_F4))) continue;
+            action->setText(action->text() + QStringLiteral("\tCtrl+F4"));
+            action->setShortcuts({});
+        }
+    }
 }
 
 CChildFrame::~CChildFrame() { Leave(); }
@@ -65,11 +75,13 @@ void CChildFrame::contextMenuEvent(QContextMenuEvent* event) {
         return;
     }
     QMenu menu(this);
-    for (int id : {int{ID_FILE_PRINT}, int{ID_FILE_PRINT_DIRECT}, int{ID_FILE_PRINT_PREVIEW}, 0, int{ID_PROPERTIES},
-                   int{ID_COMMENTS}}) {
-        if (id == 0) menu.addSeparator();
-        else menu.addAction(doc_->mainFrame->Action(id));
-    }
+    CMainFrame* frame = doc_->mainFrame;
+    for (int id : {int{ID_FILE_PRINT}, int{ID_FILE_PRINT_DIRECT}, int{ID_FILE_PRINT_PREVIEW}})
+        menu.addAction(frame->Action(id));
+    menu.addAction(frame->SaveChartAction());
+    menu.addSeparator();
+    menu.addAction(frame->Action(ID_PROPERTIES));
+    menu.addAction(frame->Action(ID_COMMENTS));
     menu.exec(event->globalPos());
 }
 

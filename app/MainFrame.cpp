@@ -200,6 +200,11 @@ void CMainFrame::CreateActions() {
     };
     for (const auto& i : inactive) MakeAction(i.id, QString::fromLatin1(i.text), QString(), false)->setShortcuts(i.keys);
 
+    // Only in a person window's own menu; it has no command number.
+    saveChart_ = new QAction(QStringLiteral("Save Chart As..."), this);
+    saveChart_->setStatusTip(QStringLiteral("Save the chart as a picture"));
+    connect(saveChart_, &QAction::triggered, this, &CMainFrame::OnSaveChartAs);
+
     // The platform's keys for child windows, beside Ctrl+Tab: close, next, previous.
     const std::pair<QKeySequence, void (QMdiArea::*)()> windowKeys[] = {
         {QKeySequence(Qt::CTRL | Qt::Key_F4), &QMdiArea::closeActiveSubWindow},
@@ -527,6 +532,28 @@ void CMainFrame::OnHelp() {
                           .arg(exe.completeBaseName() + QStringLiteral(".chm")));
 }
 
+void CMainFrame::OnSaveChartAs() {
+    CKelraView* view = ActiveView();
+    CKelraDoc* doc = ActiveDocument();
+    if (!view || !view->chart || view->mode != 0 || !doc) return;
+    QString name = doc->GetTitle();
+    name.replace(QLatin1Char('/'), QLatin1Char('_'));
+    const QString suggested = QDir::current().filePath(name + QStringLiteral(".png"));
+    const QStringList filters{QStringLiteral("PNG image (*.png)"), QStringLiteral("SVG image (*.svg)"),
+                              QStringLiteral("PDF document (*.pdf)")};
+    QString filter = filters.first();
+    QString path = fileDialog ? fileDialog(true, suggested)
+                              : QFileDialog::getSaveFileName(this, QStringLiteral("Save Chart As"), suggested,
+                                                             filters.join(QStringLiteral(";;")), &filter);
+    if (path.isEmpty()) return;
+    // A name typed without a known extension takes the chosen kind's.
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix != QLatin1String("png") && suffix != QLatin1String("svg") && suffix != QLatin1String("pdf"))
+        path += QLatin1Char('.') + filter.section(QStringLiteral("*."), 1).chopped(1);
+    const QString error = view->SaveChartPicture(path);
+    if (!error.isEmpty()) ShowWarning(this, error);
+}
+
 void CMainFrame::OnContextHelp() {
     QWhatsThis::enterWhatsThisMode();
     statusBar()->showMessage(kContextHelpText);
@@ -574,6 +601,7 @@ void CMainFrame::UpdateMenus() {
     for (int id : {ID_PROPERTIES, ID_COMMENTS, ID_FILE_PRINT, ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW,
                    ID_FILE_SAVE, ID_FILE_CLOSE, ID_WINDOW_NEW})
         if (QAction* a = Action(id)) a->setEnabled(active);
+    if (saveChart_) saveChart_->setEnabled(active && ActiveView()->mode == 0);
     for (int id : {ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_ARRANGE})
         if (QAction* a = Action(id)) a->setEnabled(child);
 }

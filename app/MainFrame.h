@@ -66,6 +66,9 @@ public:
     void OnHelp();
     void OnContextHelp();
     void OnAppAbout();
+    // The active chart window's picture to a file the user names.
+    void OnSaveChartAs();
+    QAction* SaveChartAction() const { return saveChart_; }
 
     void AddToRecentFileList(const QString& path);
     RecentFileList& RecentFiles() { return recentFiles_; }
@@ -122,6 +125,7 @@ private:
     QMdiArea* mdiArea_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QLabel* idlePane_ = nullptr;
+    QAction* saveChart_ = nullptr;
     QList<QLabel*> lockPanes_;
     std::map<int, QAction*> actions_;
     QList<QMenu*> menus128_;

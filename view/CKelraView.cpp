@@ -8,7 +8,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QPen>
+#include <QHelpEvent>
 #include <QScrollBar>
+#include <QToolTip>
 #include <QWheelEvent>
 
 #include "ChartBinding.h"
@@ -202,6 +204,11 @@ void CKelraView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
 }
 
+QString CKelraView::TooltipAt(QPoint pos) const {
+    const std::optional<int> row = chart && mode == 0 ? chart->RowAt(pos.x(), pos.y()) : std::nullopt;
+    return row ? QString::fromStdString(RowTooltip(*chart, days, shown_, *row)) : QString();
+}
+
 void CKelraView::wheelEvent(QWheelEvent* event) {
     wheelRest_ += event->angleDelta().y();
     const int notches = wheelRest_ / QWheelEvent::DefaultDeltasPerStep;
@@ -212,6 +219,14 @@ void CKelraView::wheelEvent(QWheelEvent* event) {
 }
 
 bool CKelraView::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        // Any day's values under the pointer, through the chart's own mapping.
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QString text = TooltipAt(help->pos());
+        if (text.isEmpty()) QToolTip::hideText();
+        else QToolTip::showText(help->globalPos(), text, viewport());
+        return true;
+    }
     // The client area also changes when a scroll bar comes or goes.
     if (event->type() == QEvent::Resize) {
         scrollDirty = true;

@@ -75,6 +75,15 @@ public:
     // data file. Its window calls it once, however it closes.
     void OnDestroy();
 
+    // Writes the chart as the window shows it, at the window's size and the
+    // screen's pixel ratio, as PNG, SVG or PDF by the extension. Returns the
+    // reason it could not, or nothing.
+    QString SaveChartPicture(const QString& path);
+
+    // The day under a point of the window: its date and every shown value;
+    // empty outside the plot.
+    QString TooltipAt(QPoint pos) const;
+
     // What a printout of this window is called: its document's title.
     QString PrintName() const;
 

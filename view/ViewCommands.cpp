@@ -14,6 +14,7 @@
 #include <QPrinterInfo>
 
 #include "CDia_Parameters.h"
+#include "ChartPicture.h"
 #include "CKelraView.h"
 #include "Clock.h"
 #include "DataFile.h"
@@ -69,6 +70,14 @@ void CKelraView::OnDestroy() {
         if (profile.writeDataFile) ExportDataFile();
     }
     chart.reset();
+}
+
+QString CKelraView::SaveChartPicture(const QString& path) {
+    if (!chart) return QStringLiteral("This window shows no chart.");
+    // The indicator belongs to the window, not the chart: like a printout,
+    // the picture leaves it out.
+    const Rect client = FrameClientRect();
+    return kelra::SaveChartPicture(*chart, path, QSize(client.Width(), client.Height()), devicePixelRatioF());
 }
 
 QString CKelraView::PrintName() const {

@@ -12,7 +12,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QScreen>
+#include <QLabel>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
@@ -24,6 +29,7 @@
 #include "ChildFrame.h"
 #include "CommandIds.h"
 #include "KelraDoc.h"
+#include "LockKeys.h"
 #include "MainFrame.h"
 
 using namespace kelra;
@@ -425,4 +431,119 @@ TEST_F(MainFrameTest, CaptionFollowsTheActiveWindowInEveryOrder) {
     Frame()->ExecuteCommand(ID_FILE_CLOSE);
     expectCaption("all closed");
     EXPECT_TRUE(Frame()->MdiArea()->subWindowList().isEmpty() || Frame()->MdiArea()->activeSubWindow());
+}
+
+TEST_F(MainFrameTest, SaveChartAsWritesEachKindAndReportsWhatCannotBeWritten) {
+    Start();
+    Frame()->show();
+    NewPerson(QStringLiteral("Ann"));
+    Paint();
+    const QSize client = ActiveView()->viewport()->size();
+    QString asked;
+    QString answer;
+    Frame()->fileDialog = [&](bool save, const QString& suggested) {
+        EXPECT_TRUE(save);
+        asked = suggested;
+        return answer;
+    };
+    for (const char* name : {"ann.png", "ann.SVG", "ann.pdf", "ann"}) {
+        answer = QDir(Dir()).filePath(QString::fromLatin1(name));
+        Frame()->SaveChartAction()->trigger();
+    }
+    EXPECT_EQ(asked, QDir(Dir()).filePath(QStringLiteral("ANN.png")));
+    const QImage png(QDir(Dir()).filePath(QStringLiteral("ann.png")));
+    EXPECT_EQ(png.size(), client * ActiveView()->devicePixelRatioF());
+    QFile svg(QDir(Dir()).filePath(QStringLiteral("ann.SVG")));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(svg.readAll().contains("<svg"));
+    QFile pdf(QDir(Dir()).filePath(QStringLiteral("ann.pdf")));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.readAll().startsWith("%PDF"));
+    EXPECT_TRUE(QFileInfo::exists(QDir(Dir()).filePath(QStringLiteral("ann.png"))));  // no extension: PNG
+    EXPECT_TRUE(warnings_.isEmpty());
+
+    answer = QDir(Dir()).filePath(QStringLiteral("no such folder/ann.png"));
+    Frame()->SaveChartAction()->trigger();
+    ASSERT_EQ(warnings_.size(), 1);
+    EXPECT_TRUE(warnings_[0].contains(QStringLiteral("ann.png"))) << warnings_[0].toStdString();
+    EXPECT_FALSE(QFileInfo::exists(answer));
+
+    Frame()->ExecuteCommand(ID_COMMENTS);  // a comments window has no chart to save
+    EXPECT_FALSE(Frame()->SaveChartAction()->isEnabled());
+}
+
+TEST_F(MainFrameTest, HoveringThePlotShowsThatDaysValues) {
+    Start();
+    Frame()->show();
+    NewPerson(QStringLiteral("Ann"));
+    Paint();
+    CKelraView* view = ActiveView();
+    const Rect plot = view->chart->plotRect;
+    const QPoint firstDay(plot.left, plot.bottom - 1);
+    QHelpEvent help(QEvent::ToolTip, firstDay, view->viewport()->mapToGlobal(firstDay));
+    QApplication::sendEvent(view->viewport(), &help);
+    ASSERT_TRUE(QToolTip::isVisible());
+    const QString first = QToolTip::text();
+    EXPECT_TRUE(first.startsWith(QString::fromStdString(view->days[0].date.Format("%x")) + QLatin1Char('\n')))
+        << first.toStdString();
+    EXPECT_TRUE(first.contains(QStringLiteral("Physical    ")));
+    EXPECT_TRUE(view->TooltipAt(QPoint(plot.right + 5, plot.bottom - 1)).isEmpty());  // the legend is no day
+    QToolTip::hideText();
+}
+
+TEST_F(MainFrameTest, KeysAndSizesOfTheWindows) {
+    Start();
+    Frame()->show();
+    QApplication::setActiveWindow(Frame());
+    const QRect room = Frame()->screen()->availableGeometry();
+    EXPECT_LE(Frame()->width(), room.width());
+    EXPECT_LE(Frame()->height(), room.height());
+    NewPerson(QStringLiteral("Ann"));
+    NewPerson(QStringLiteral("Bob"));
+    Paint();
+    QApplication::setActiveWindow(Frame());
+    QMdiSubWindow* bob = Frame()->MdiArea()->activeSubWindow();
+    QTest::keyClick(Frame(), Qt::Key_F6, Qt::ControlModifier);
+    EXPECT_NE(Frame()->MdiArea()->activeSubWindow(), bob);
+    QTest::keyClick(Frame(), Qt::Key_F4, Qt::ControlModifier);
+    QApplication::processEvents();
+    ASSERT_EQ(Windows().size(), 1);
+    EXPECT_EQ(Windows()[0], bob);
+    // A chart window keeps its labels apart: it cannot get smaller than this.
+    bob->resize(50, 40);
+    EXPECT_GE(bob->widget()->width(), CChildFrame::kMinimumClient.width());
+    EXPECT_GE(bob->widget()->height(), CChildFrame::kMinimumClient.height());
+    // Lock panes: blank where the platform cannot say, the text while a lock is on.
+    auto* caps = Frame()->statusBar()->findChild<QLabel*>(QStringLiteral("CAP"));
+    ASSERT_NE(caps, nullptr);
+    EXPECT_TRUE(caps->text().isEmpty());
+    Frame()->ShowLockKeys(LockKeys{true, false, false});
+    EXPECT_EQ(caps->text(), QStringLiteral("CAP"));
+    EXPECT_TRUE(Frame()->statusBar()->findChild<QLabel*>(QStringLiteral("NUM"))->text().isEmpty());
+}
+
+TEST_F(MainFrameTest, PreviewOpensInTheStoredPageModeAndPrintoutsCarryTheTitle) {
+    Start();
+    NewPerson(QStringLiteral("Ann"));
+    Paint();
+    EXPECT_EQ(ActiveView()->PrintName(), QStringLiteral("ANN"));
+    for (int pages : {2, 1}) {
+        app_->previewPages = pages;
+        WithModal([&] { Frame()->ExecuteCommand(ID_FILE_PRINT_PREVIEW); },
+                  [&](QDialog* dlg) {
+                      auto* preview = dlg->findChild<QPrintPreviewWidget*>();
+                      ASSERT_NE(preview, nullptr);
+                      EXPECT_EQ(preview->viewMode(), pages == 2 ? QPrintPreviewWidget::FacingPagesView
+                                                                : QPrintPreviewWidget::SinglePageView);
+                      int facing = 0;
+                      for (QAction* a : dlg->findChildren<QAction*>()) {
+                          if (a->text() != QStringLiteral("Show facing pages")) continue;
+                          ++facing;
+                          EXPECT_EQ(a->isChecked(), pages == 2);
+                      }
+                      EXPECT_EQ(facing, 1);
+                      dlg->reject();
+                  });
+        EXPECT_EQ(app_->previewPages, pages);
+    }
 }
