@@ -39,6 +39,14 @@ CKelraView::CKelraView(int viewMode, ViewServices* services, QWidget* parent)
     setFrameShape(QFrame::NoFrame);
     // A chart window never scrolls; the comments page sets its own sizes.
     SetScrollSizes(0, 0, QSize(0, 0), QSize(0, 0));
+    for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
+        connect(bar, &QAbstractSlider::actionTriggered, this, [this, bar](int action) {
+            const int page = bar == verticalScrollBar() ? scrollPage_.height() : scrollPage_.width();
+            const int by = std::max(1, page);
+            if (action == QAbstractSlider::SliderPageStepAdd) bar->setSliderPosition(bar->value() + by);
+            else if (action == QAbstractSlider::SliderPageStepSub) bar->setSliderPosition(bar->value() - by);
+        });
+    }
 }
 
 CKelraView::~CKelraView() = default;
@@ -182,8 +190,10 @@ void CKelraView::UpdateBars() {
     QScrollBar* v = verticalScrollBar();
     h->setRange(0, std::max(0, scrollTotal_.width() - client.width()));
     v->setRange(0, std::max(0, scrollTotal_.height() - client.height()));
-    h->setPageStep(std::max(1, scrollPage_.width()));
-    v->setPageStep(std::max(1, scrollPage_.height()));
+    // Qt sizes the thumb by the page step: the visible part, as the platform's
+    // bars show it. A click beside the thumb still moves by the page size.
+    h->setPageStep(std::max(1, client.width()));
+    v->setPageStep(std::max(1, client.height()));
     h->setSingleStep(std::max(1, scrollLine_.width()));
     v->setSingleStep(std::max(1, scrollLine_.height()));
 }

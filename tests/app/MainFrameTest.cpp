@@ -15,6 +15,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QScreen>
+#include <QScrollBar>
 #include <QLabel>
 #include <QHelpEvent>
 #include <QToolTip>
@@ -547,3 +548,4 @@ TEST_F(MainFrameTest, PreviewOpensInTheStoredPageModeAndPrintoutsCarryTheTitle) 
         EXPECT_EQ(app_->previewPages, pages);
     }
 }
+

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -185,6 +186,27 @@ TEST(CommentsTest, ParagraphsArePlainProseOfTheRightLength) {
 
 namespace kelra {
 namespace {
+
+TEST(CommentsScroll, OpensAtTheTopAndMovesByLineAndPage) {
+    CKelraView view(1);
+    view.profile.todayRecord.physicalState = view.profile.todayRecord.emotionalState =
+        view.profile.todayRecord.intellectualState = StateText::kHigh;
+    view.resize(400, 200);
+    view.show();
+    (void)view.grab();  // the first paint sets the scroll sizes
+    QScrollBar* bar = view.verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    EXPECT_EQ(bar->value(), 0);
+    EXPECT_EQ(bar->pageStep(), view.viewport()->height());  // the thumb shows the visible part
+    const QPointF at(50, 50);
+    QWheelEvent notch(at, view.viewport()->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(view.viewport(), &notch);
+    const int line = view.ScrollLineSize().height();
+    EXPECT_EQ(bar->value(), line);
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(bar->value(), line + view.ScrollPageSize().height());
+}
 
 // Every line of the nine paragraphs, wrapped by the page's rule, measured in
 // the real font, ends inside the client area at every width.
