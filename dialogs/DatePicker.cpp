@@ -3,10 +3,13 @@
 #include <QCalendarWidget>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <QTimer>
 
+#include <algorithm>
 #include <utility>
 #include <QLocale>
 
@@ -20,6 +23,8 @@ DatePicker::DatePicker(QWidget* parent) : QDateEdit(parent) {
     setDateRange(Earliest(), Latest());
     // The drop-down opens right-aligned under the picker.
     if (QCalendarWidget* calendar = calendarWidget()) calendar->window()->installEventFilter(this);
+    // A click picks the whole part under it, so the digits typed next replace it.
+    lineEdit()->installEventFilter(this);
 }
 
 QString DatePicker::ShortDateFormat(const QLocale& locale) {
@@ -97,6 +102,18 @@ void DatePicker::keyPressEvent(QKeyEvent* event) {
 }
 
 bool DatePicker::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lineEdit() && event->type() == QEvent::MouseButtonRelease) {
+        QTimer::singleShot(0, this, [this] {
+            if (!lineEdit()->selectedText().isEmpty()) return;  // a drag or a double click chose already
+            // The part under the cursor: the separators before it count the parts.
+            const QString text = lineEdit()->text();
+            int index = 0;
+            for (int i = 0; i < lineEdit()->cursorPosition() && i < text.size(); ++i) index += !text[i].isLetterOrNumber();
+            index = std::min(index, sectionCount() - 1);
+            setCurrentSectionIndex(index);
+            setSelectedSection(sectionAt(index));
+        });
+    }
     if (event->type() == QEvent::Show) {
         auto* popup = qobject_cast<QWidget*>(watched);
         if (popup && popup->isWindow()) {

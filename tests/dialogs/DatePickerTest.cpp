@@ -1,4 +1,7 @@
+#include <QApplication>
 #include <QCalendarWidget>
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QLocale>
 #include <QTest>
 
@@ -87,13 +90,28 @@ TEST_F(DatePickerTest, KeyboardOpensTheCalendarAndTypedSeparatorsDoNotSkip) {
     }
 
     // Typed as written on paper: the "/" after a part that moved on by itself is no second move.
+    QApplication::setActiveWindow(&host);
     picker->setFocus();
+    QCoreApplication::processEvents();
     picker->setSelectedSection(QDateTimeEdit::MonthSection);
     QTest::keyClicks(picker, QStringLiteral("03/15/1990"));
     EXPECT_EQ(picker->date(), QDate(1990, 3, 15));
     picker->setSelectedSection(QDateTimeEdit::MonthSection);
     QTest::keyClicks(picker, QStringLiteral("3/8/1991"));  // a separator that ends a part still moves on
     EXPECT_EQ(picker->date(), QDate(1991, 3, 8));
+
+    // A click into the day picks the whole day; the digits typed next replace it.
+    auto* edit = picker->findChild<QLineEdit*>();
+    ASSERT_NE(edit, nullptr);
+    edit->setCursorPosition(4);  // where a click into "08" leaves it
+    const QPoint at(edit->width() / 3, edit->height() / 2);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, edit->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QCoreApplication::sendEvent(edit, &release);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(edit->selectedText(), QStringLiteral("08"));
+    QTest::keyClicks(picker, QStringLiteral("15"));
+    EXPECT_EQ(picker->date(), QDate(1991, 3, 15));
 }
 
 }  // namespace
