@@ -549,3 +549,74 @@ TEST_F(MainFrameTest, PreviewOpensInTheStoredPageModeAndPrintoutsCarryTheTitle) 
     }
 }
 
+
+TEST_F(MainFrameTest, EveryOpenerLeavesTheModeAtZeroAndEachWindowItsKind) {
+    Start();
+    EXPECT_EQ(nextViewMode, 0);
+    NewPerson(QStringLiteral("Ann"));
+    EXPECT_EQ(nextViewMode, 0);
+    Frame()->ExecuteCommand(ID_COMMENTS);
+    EXPECT_EQ(nextViewMode, 0);
+    EXPECT_EQ(ActiveView()->mode, 1);
+    Frame()->ExecuteCommand(ID_WINDOW_NEW);  // of the comments window: comments again, Ann's
+    EXPECT_EQ(nextViewMode, 0);
+    EXPECT_EQ(ActiveView()->mode, 1);
+    EXPECT_EQ(ActiveView()->profile.name, "ANN");
+    Frame()->ExecuteCommand(ID_FILE_NEW);
+    EXPECT_EQ(nextViewMode, 0);
+    EXPECT_EQ(ActiveView()->mode, 0);
+    EXPECT_EQ(Frame()->MdiArea()->activeSubWindow()->height(), 450);
+    app_->RecentFiles().Add(EntryPath(QStringLiteral("Dora, 01 Feb 1990")));
+    Frame()->RebuildRecentMenus();
+    Frame()->ExecuteCommand(ID_FILE_MRU_FIRST);
+    EXPECT_EQ(nextViewMode, 0);
+    EXPECT_EQ(ActiveView()->mode, 0);
+    EXPECT_EQ(ActiveView()->profile.name, "DORA");
+}
+
+TEST_F(MainFrameTest, NewWindowShowsTheSamePersonAsItsDocument) {
+    Start();
+    NewPerson(QStringLiteral("Alice"));
+    Paint();
+    NewPerson(QStringLiteral("Bob"));
+    Paint();
+    Frame()->MdiArea()->setActiveSubWindow(Windows()[0]);
+    Frame()->ExecuteCommand(ID_WINDOW_NEW);
+    Paint();
+    EXPECT_EQ(ActiveView()->profile.name, "ALICE");
+    EXPECT_EQ(Windows()[0]->windowTitle(), QStringLiteral("ALICE"));
+    EXPECT_EQ(Windows()[2]->windowTitle(), QStringLiteral("ALICE:2"));
+}
+
+TEST_F(MainFrameTest, OnlyAChartWindowAskedToWritesItsFile) {
+    Start();
+    NewPerson(QStringLiteral("Ann"));  // "Write data to file" off
+    Frame()->ExecuteCommand(ID_COMMENTS);
+    Frame()->ExecuteCommand(ID_FILE_CLOSE);
+    Frame()->ExecuteCommand(ID_FILE_CLOSE);
+    QApplication::processEvents();
+    EXPECT_TRUE(Windows().isEmpty());
+    EXPECT_FALSE(QDir(Dir()).exists(QStringLiteral("Biorythms")));
+}
+
+TEST_F(MainFrameTest, APrintedChartFitsPagesOfBothOrientations) {
+    Start();
+    NewPerson(QStringLiteral("Ann"));
+    for (const QSize size : {QSize(1200, 1600), QSize(1600, 600)}) {
+        QImage page(size, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        ActiveView()->RenderPrintPage(painter, page.rect());
+        painter.end();
+        QRect ink;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                if (qGray(page.pixel(x, y)) < 100) ink |= QRect(x, y, 1, 1);
+        // The frame spans the page's narrower way.
+        const bool tall = size.height() > size.width();
+        EXPECT_GT(tall ? ink.width() : ink.height(), (tall ? size.width() : size.height()) * 19 / 20) << size.width();
+        // A picture wider than high leaves room the longer way; one scaled
+        // past the page would be cut there and fill it.
+        EXPECT_LT(tall ? ink.height() : ink.width(), (tall ? size.height() : size.width()) * 9 / 10) << size.width();
+    }
+}

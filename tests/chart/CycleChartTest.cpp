@@ -354,6 +354,17 @@ TEST_F(ChartTest, NotesStopNearThePlotBottom) {
     EXPECT_EQ(drawn, 23);
 }
 
+TEST_F(ChartTest, NotesGoOnWhileTheyStandExactlyTenAboveThePlotBottom) {
+    host.client = Rect{0, 0, 820, 512};  // plot bottom 452: the 23rd note stands at 442
+    AddPlainSeries(1);
+    chart.SetSeriesNotes(1, std::vector<std::string>(40, "note"));
+    chart.Draw(rec);
+    ASSERT_EQ(chart.plotRect.bottom, 452);
+    int drawn = 0;
+    for (const auto* op : rec.Texts()) drawn += op->text == "note";
+    EXPECT_EQ(drawn, 23);
+}
+
 TEST_F(ChartTest, TitleIsCentredAboveThePlotAndColoursTheLegend) {
     chart.SetTitle("JOHN");
     chart.titleColor = Rgb{1, 2, 3};
@@ -421,6 +432,32 @@ TEST_F(ChartTest, PointsAboveTheTopLoseSegmentsAndMarks) {
     std::vector<int> markXs;
     for (const auto* f : rec.OfKind(Kind::FillSolidRect)) markXs.push_back(f->a + 1);
     EXPECT_EQ(markXs, (std::vector<int>{60, 210, 660}));
+}
+
+TEST_F(ChartTest, PlotEdgesAreInsideAndProductsAreCutSeparately) {
+    AddPlainSeries(1);
+    chart.yAutoscale = false;
+    chart.showMarks = true;
+    chart.yMin = 0;
+    chart.yDelta = 25;  // 2 pixels per unit: 200 is the top, 0 the bottom
+    for (const char* v : {"0", "200", "200.5", "100", "-0.5", "100"}) chart.AddRow({"d", v});
+    chart.Draw(rec);
+    auto lines = rec.LinesWithColor(kRed);
+    ASSERT_EQ(lines.size(), 2u);  // the legend sample and bottom to top, edges included
+    EXPECT_EQ(lines[1], (Line{60, 460, 180, 60, Pen{1, kRed}}));
+    EXPECT_EQ(rec.OfKind(Kind::FillSolidRect).size(), 2u);
+
+    // y = bottom - trunc(v * k) + trunc(yMin * k), k = 50 / 3: 460 - 21 + (-8).
+    chart.ClearRows();
+    chart.yMin = -0.5;
+    chart.yDelta = 3;
+    chart.AddRow({"a", "1.3"});
+    chart.AddRow({"b", "1.3"});
+    RecordingSurface again;
+    chart.Draw(again);
+    lines = again.LinesWithColor(kRed);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1], (Line{60, 431, 660, 431, Pen{1, kRed}}));
 }
 
 TEST_F(ChartTest, FirstMarkNeedsZeroInsideTheRange) {
