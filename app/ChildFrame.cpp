@@ -14,7 +14,8 @@
 
 namespace kelra {
 
-CChildFrame::CChildFrame(CKelraDoc& doc, const QSize& platformDefault) : doc_(&doc) {
+CChildFrame::CChildFrame(CKelraDoc& doc, const QSize& platformDefault, QWidget* parent)
+    : QMdiSubWindow(parent), doc_(&doc) {
     setAttribute(Qt::WA_DeleteOnClose);
     PreCreateWindow(platformDefault);
     // The main frame's Ctrl+F4 closes whichever window is active; the same

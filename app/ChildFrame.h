@@ -10,8 +10,9 @@ class CKelraView;
 class CChildFrame : public QMdiSubWindow {
     Q_OBJECT
 public:
-    // The initial size comes from PreCreateWindow.
-    CChildFrame(CKelraDoc& doc, const QSize& platformDefault);
+    // The initial size comes from PreCreateWindow; parent is the area the
+    // window lives in.
+    CChildFrame(CKelraDoc& doc, const QSize& platformDefault, QWidget* parent);
     ~CChildFrame() override;
 
     // The initial size by the kind of window being opened (nextViewMode).

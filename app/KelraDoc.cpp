@@ -78,7 +78,7 @@ QList<CKelraDoc*> CDocTemplate::Documents() const {
 }
 
 CChildFrame* CDocTemplate::CreateNewFrame(CKelraDoc& doc, const PersonProfile& source, int viewMode) {
-    auto* frame = new CChildFrame(doc, mainFrame_->DefaultChildSize());
+    auto* frame = new CChildFrame(doc, mainFrame_->DefaultChildSize(), mainFrame_->MdiArea()->viewport());
     frame->setWindowIcon(mainFrame_->DocumentIcon());
     auto* view = new CKelraView(viewMode, mainFrame_, frame);
     frame->SetView(view);
