@@ -206,20 +206,19 @@ void CMainFrame::CreateActions() {
     connect(saveChart_, &QAction::triggered, this, &CMainFrame::OnSaveChartAs);
 
     // The platform's keys for child windows, beside Ctrl+Tab: close, next, previous.
-    const std::pair<QKeySequence, void (QMdiArea::*)()> windowKeys[] = {
-        {QKeySequence(Qt::CTRL | Qt::Key_F4), &QMdiArea::closeActiveSubWindow},
-        {QKeySequence(Qt::CTRL | Qt::Key_F6), &QMdiArea::activateNextSubWindow},
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6), &QMdiArea::activatePreviousSubWindow},
-    };
-    for (const auto& [keys, slot] : windowKeys) {
+    auto windowKey = [this](const QKeySequence& keys) {
         auto* action = new QAction(this);
         action->setShortcut(keys);
         action->setShortcutContext(Qt::ApplicationShortcut);
-        connect(action, &QAction::triggered, this, [this, slot = slot] {
-            if (mdiArea_) (mdiArea_->*slot)();
-        });
         addAction(action);
-    }
+        return action;
+    };
+    connect(windowKey(QKeySequence(Qt::CTRL | Qt::Key_F4)), &QAction::triggered, mdiArea_,
+            &QMdiArea::closeActiveSubWindow);
+    connect(windowKey(QKeySequence(Qt::CTRL | Qt::Key_F6)), &QAction::triggered, mdiArea_,
+            &QMdiArea::activateNextSubWindow);
+    connect(windowKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6)), &QAction::triggered, mdiArea_,
+            &QMdiArea::activatePreviousSubWindow);
 }
 
 QMenu* CMainFrame::BuildFileMenu(bool child) {
