@@ -21,9 +21,9 @@ public:
     // Takes the view as this window's content and listens to it.
     void SetView(CKelraView* view);
 
-    // The smallest client area at which a chart stays readable: its labels
-    // stand apart and the legend holds all eight note lines.
-    static constexpr QSize kMinimumClient{520, 400};
+    // The smallest client area at which a chart stays readable: axis labels,
+    // title and legend entries stand apart (the last note lines may be cut).
+    static constexpr QSize kMinimumClient{400, 300};
 
     CKelraDoc* Document() const { return doc_; }
     CKelraView* View() const;
