@@ -253,3 +253,32 @@ TEST_F(FaultTest, TheInstanceThatEndsLastKeepsItsListWhole) {
     EXPECT_EQ(StoredList(), QStringList{QStringLiteral("File1=/d/Ann, 06 Dec 2026")}) << Bytes(SettingsPath()).toStdString();
     EXPECT_EQ(QSettings(SettingsPath(), QSettings::IniFormat).value(QStringLiteral("Settings/PreviewPages")), 1);
 }
+
+TEST_F(FaultTest, EveryWayOfClosingAWindowExportsItOnce) {
+    // A folder where each file belongs: every export says so once.
+    for (const char* n : {"a", "b", "c", "d"})
+        ASSERT_TRUE(QDir(Dir()).mkpath(QStringLiteral("Biorythms/12_06_2026_%1.txt").arg(QLatin1String(n))));
+    auto open = [this](const char* name) {
+        CMainFrame* frame = app_->MainFrame();
+        frame->lastEnteredProfile.name = name;
+        frame->lastEnteredProfile.writeDataFile = true;
+        frame->ExecuteCommand(ID_FILE_NEW);
+        return frame->MdiArea()->activeSubWindow();
+    };
+    Start();
+    open("A")->close();  // its close box
+    open("B");
+    app_->MainFrame()->ExecuteCommand(ID_FILE_CLOSE);
+    open("C");
+    app_->MainFrame()->ExecuteCommand(ID_APP_EXIT);  // the main window takes it along
+    QApplication::processEvents();
+    app_->ExitInstance();
+    app_.reset();
+    Start();
+    open("D");
+    app_.reset();  // the main window goes without a close
+    QStringList expected;
+    for (const char* n : {"a", "b", "c", "d"})
+        expected << QStringLiteral("Can not open an output file \"12_06_2026_%1.txt\".").arg(QLatin1String(n));
+    EXPECT_EQ(warnings_, expected);
+}
