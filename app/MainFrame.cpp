@@ -107,8 +107,9 @@ int CMainFrame::OnCreate() {
         lockPanes_.append(pane);
     }
     // The states are asked for a few times a second where the platform tells them.
-    ShowLockKeys(ReadLockKeys());
-    if (ReadLockKeys()) {
+    const std::optional<LockKeys> keys = ReadLockKeys();
+    ShowLockKeys(keys);
+    if (keys) {
         auto* poll = new QTimer(this);
         connect(poll, &QTimer::timeout, this, [this] { ShowLockKeys(ReadLockKeys()); });
         poll->start(250);
@@ -574,11 +575,8 @@ void CMainFrame::AddRecentPerson(const QString& text) {
 }
 
 QString CMainFrame::DocumentTitle(const CKelraView& view) const {
-    for (QMdiSubWindow* w : mdiArea_->subWindowList()) {
-        auto* frame = qobject_cast<CChildFrame*>(w);
-        if (frame && frame->View() == &view && frame->Document()) return frame->Document()->GetTitle();
-    }
-    return QString::fromStdString(view.profile.name);
+    auto* frame = qobject_cast<CChildFrame*>(view.parentWidget());
+    return frame && frame->Document() ? frame->Document()->GetTitle() : QString::fromStdString(view.profile.name);
 }
 
 bool CMainFrame::OpenCommentsWindow(const PersonProfile& source, const QString& title) {

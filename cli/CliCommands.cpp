@@ -165,44 +165,43 @@ std::string Number(double v) {
     return std::string(buf, res.ptr);
 }
 
-const char* const kValueNames[] = {"Physical",  "Emotional", "Intellectual", "Intuitional",
-                                   "Aesthetic", "Spiritual", "SumClassical", "SumTotal"};
-
-// The eight values in the data file's column order.
-std::vector<double> Values(const DayRecord& d) {
-    return {d.physical, d.emotional, d.intellectual, d.intuitional, d.aesthetic, d.spiritual, d.sumClassical,
-            d.sumTotal};
+// A series' name without blanks, as the column header ("SumClassical").
+std::string Key(const SeriesDef& def) {
+    std::string key = def.caption;
+    std::erase(key, ' ');
+    return key;
 }
 
+// The same with a small first letter, as the day record names it ("sumClassical").
+std::string JsonKey(const SeriesDef& def) {
+    std::string key = Key(def);
+    key[0] = static_cast<char>(key[0] - 'A' + 'a');
+    return key;
+}
+
+// The series table's order is the data file's column order.
 std::string Csv(const DayRecordArray& days) {
     std::string out = "Date";
-    for (const char* name : kValueNames) out += std::string(",") + name;
+    for (const SeriesDef& def : SeriesTable()) out += "," + Key(def);
     out += '\n';
     for (const DayRecord& d : days) {
         out += IsoDate(d.date);
-        for (double v : Values(d)) out += "," + FormatFixed(v, 2);
+        for (const SeriesDef& def : SeriesTable()) out += "," + FormatFixed(d.*def.value, 2);
         out += '\n';
     }
     return out;
 }
 
 std::string Json(const DayRecordArray& days) {
-    static const char* const keys[] = {"physical",  "emotional", "intellectual", "intuitional",
-                                       "aesthetic", "spiritual", "sumClassical", "sumTotal"};
     std::string out = "[";
     bool first = true;
     for (const DayRecord& d : days) {
         out += first ? "\n" : ",\n";
         first = false;
         out += "  {\"date\": \"" + IsoDate(d.date) + "\"";
-        const std::vector<double> values = Values(d);
-        for (std::size_t i = 0; i < values.size(); ++i) out += std::string(", \"") + keys[i] + "\": " + Number(values[i]);
-        const std::pair<const char*, StateText> states[] = {{"physicalState", d.physicalState},
-                                                            {"emotionalState", d.emotionalState},
-                                                            {"intellectualState", d.intellectualState},
-                                                            {"sumClassicalState", d.sumClassicalState},
-                                                            {"sumTotalState", d.sumTotalState}};
-        for (const auto& [key, state] : states) out += std::string(", \"") + key + "\": \"" + state.str() + "\"";
+        for (const SeriesDef& def : SeriesTable()) out += ", \"" + JsonKey(def) + "\": " + Number(d.*def.value);
+        for (const SeriesDef& def : SeriesTable())
+            if (def.state) out += ", \"" + JsonKey(def) + "State\": \"" + (d.*def.state).str() + "\"";
         out += "}";
     }
     out += first ? "]\n" : "\n]\n";
@@ -234,14 +233,9 @@ int Today(const Options& o, std::string& out) {
     const DayRecord& d = profile.todayRecord;
     out = "Today: " + IsoDate(now) + "\n";
     out += "Day of life: " + std::to_string(profile.dayOfLife) + "\n";
-    const std::pair<const char*, StateText> rows[] = {
-        {"Physical", d.physicalState},   {"Emotional", d.emotionalState}, {"Intellectual", d.intellectualState},
-        {"Intuitional", {}},             {"Aesthetic", {}},               {"Spiritual", {}},
-        {"Sum Classical", d.sumClassicalState}, {"Sum Total", d.sumTotalState}};
-    const std::vector<double> values = Values(d);
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        out += std::string(rows[i].first) + ": " + FormatFixed(values[i], 2);
-        if (!rows[i].second.empty()) out += " " + rows[i].second.str();
+    for (const SeriesDef& def : SeriesTable()) {
+        out += std::string(def.caption) + ": " + FormatFixed(d.*def.value, 2);
+        if (def.state && !(d.*def.state).empty()) out += " " + (d.*def.state).str();
         out += '\n';
     }
     const StateText states[3] = {d.physicalState, d.emotionalState, d.intellectualState};
@@ -276,9 +270,7 @@ void ApplyShow(const std::string& list, PersonProfile& p) {
         const std::string item = ToLower(list.substr(start, comma - start));
         bool found = false;
         for (const SeriesDef& def : SeriesTable()) {
-            std::string key = ToLower(def.caption);
-            std::erase(key, ' ');
-            if (key == item) {
+            if (ToLower(Key(def)) == item) {
                 p.*def.on = true;
                 found = true;
             }

@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QStyle>
 #include <QStyleOptionComboBox>
@@ -11,7 +12,6 @@
 
 #include <algorithm>
 #include <utility>
-#include <QLocale>
 
 #include "Clock.h"
 

@@ -7,8 +7,8 @@
 #include <QEvent>
 #include <QImage>
 #include <QPainter>
-#include <QPen>
 #include <QHelpEvent>
+#include <QPen>
 #include <QScrollBar>
 #include <QToolTip>
 #include <QWheelEvent>
@@ -18,7 +18,6 @@
 #include "CommentTexts.h"
 #include "InvalidArgument.h"
 #include "QtSurface.h"
-#include "Text.h"
 #include "UiHelpers.h"
 
 namespace kelra {

@@ -64,12 +64,10 @@ void CKelraView::ExportDataFile() {
 }
 
 void CKelraView::OnDestroy() {
-    if (mode == 0) {
-        if (services_) services_->AddRecentPerson(QString::fromStdString(PersonEntryText(profile)));
-        chart.reset();
-        if (profile.writeDataFile) ExportDataFile();
-    }
+    // A chart window records its person, then its chart goes, then the file is written.
+    if (mode == 0 && services_) services_->AddRecentPerson(QString::fromStdString(PersonEntryText(profile)));
     chart.reset();
+    if (mode == 0 && profile.writeDataFile) ExportDataFile();
 }
 
 QString CKelraView::SaveChartPicture(const QString& path) {
